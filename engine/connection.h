@@ -1,0 +1,26 @@
+// The link between two strings of one colour that the connection passes
+// consider: whether the owner keeps them joined.  A record is listed on both
+// of its strings and is owned by the pair.
+#pragma once
+
+class str;
+class point;
+
+class connection {
+public:
+    connection(str* first, str* second);
+    ~connection();
+    connection(const connection&) = delete;
+    connection& operator=(const connection&) = delete;
+
+    str* first;
+    str* second;
+    int status = 0;           // 1 not connected, 6 connected, 0 never read
+    int previous_status = 0;  // status at the last snapshot
+
+    // The other end of the record seen from s.
+    str* other_end(const str* s) const { return s == first ? second : first; }
+    // The string s is going away.
+    void disable(const str* s);
+    void remember() { previous_status = status; }
+};

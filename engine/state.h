@@ -1,0 +1,81 @@
+// The engine: the one object that holds the whole state of the playing
+// engine (the board of points, the move stack and history, the live position
+// key, and the reading and evaluation machinery).  Nothing of it is rebuilt
+// between games; reset_board clears it.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "engine/move_record.h"
+#include "engine/point.h"
+#include "engine/point_set.h"
+#include "engine/position_key.h"
+#include "engine/str.h"
+
+class engine {
+public:
+    // The move stack holds the game followed by whatever a reading tries.
+    static constexpr int stack_size = 2000;
+    // Moves kept free for reading on top of the longest game the layers
+    // above accept.
+    static constexpr int reading_reserve = 400;
+    static constexpr int max_game_moves = stack_size - reading_reserve;
+
+    engine();
+    ~engine();
+    engine(const engine&) = delete;
+    engine& operator=(const engine&) = delete;
+
+    // --- settings -------------------------------------------------------
+    int max_depth_life_death = 6;
+    int max_depth_status = 6;
+    int max_depth_connection = 6;
+
+    // --- board ----------------------------------------------------------
+    point* grid[20][20] = {};
+    point* points[362] = {};
+    int n_points = 361;
+    point* pass_point = nullptr;
+    point* at(int x, int y) const { return grid[x][y]; }
+
+    // --- move stack, history and key ------------------------------------
+    int no_moves = 0;
+    int root_move_number = 0;
+    int redo_limit = 0;
+    position_key key;
+    std::vector<move_record> move_stack;
+    std::vector<move_record> history;  // only point and colour are used
+
+    // --- search counters ------------------------------------------------
+    int trap_count = 0;
+    int conn_count = 0;
+    int kill_count = 0;
+    int ladder_count = 0;
+
+    // --- make and unmake ------------------------------------------------
+    void push(point* p, int colour);
+    move_record& pop();
+    int turn() const;
+    point* last_point() const;
+    int is_legal_move(point* p, int colour);
+    int is_sensible_move(point* p, int colour);
+    int remove_illegal(point_set& set, int colour);
+    int remove_unsensible(point_set& set, int colour);
+    void play_move(point* p, int colour);
+    bool can_redo() const { return no_moves < redo_limit; }
+    void redo_move();
+    move_record* last_move();
+    move_record* next_redo_move();
+    void reset_board();
+
+    // --- checks and dumps -----------------------------------------------
+    int check_position();
+    void print_board();
+
+private:
+    std::vector<std::unique_ptr<point>> point_storage_;
+
+    void build_points();
+    void wire_neighbours(point* p);
+};
