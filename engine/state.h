@@ -73,6 +73,18 @@ public:
     int check_position();
     void print_board();
 
+    // --- settings, handicap and random numbers --------------------------
+
+    // --- transposition table, proof base and tactical reading -----------
+
+    // --- networks and shape evaluator -----------------------------------
+
+    // --- connections, groups, eyes and territory ------------------------
+
+    // --- joseki libraries, shape templates and moyo ---------------------
+
+    // --- move generation -------------------------------------------------
+
 private:
     std::vector<std::unique_ptr<point>> point_storage_;
 
