@@ -1,0 +1,29 @@
+#include "engine/data_files.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+std::string g_data_dir;
+
+bool readable(const std::string& path) { return std::ifstream(path).good(); }
+
+std::vector<std::string> search_dirs() {
+    if (!g_data_dir.empty()) return {g_data_dir};
+    if (const char* env = std::getenv("WINKIRVO_DATA"); env != nullptr && *env != '\0') return {env};
+    return {".", WINKIRVO_SHARE_DIR, WINKIRVO_SOURCE_DATA_DIR};
+}
+
+}  // namespace
+
+void set_data_dir(const std::string& directory) { g_data_dir = directory; }
+
+std::string find_data_file(const std::string& name) {
+    for (const std::string& dir : search_dirs()) {
+        std::string path = dir + "/" + name;
+        if (readable(path)) return path;
+    }
+    return name;
+}

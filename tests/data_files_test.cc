@@ -1,0 +1,37 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "engine/data_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(DataFiles, AnExplicitDirectoryReplacesTheSearch) {
+    fs::path dir = fs::temp_directory_path() / "winkirvo-data-test";
+    fs::create_directories(dir);
+    std::ofstream(dir / "terr.dat") << "0\n";
+    set_data_dir(dir.string());
+    EXPECT_EQ(find_data_file("terr.dat"), (dir / "terr.dat").string());
+    EXPECT_EQ(find_data_file("shape.dat"), "shape.dat");  // not there: the plain name
+    set_data_dir("");
+    setenv("WINKIRVO_DATA", dir.string().c_str(), 1);
+    EXPECT_EQ(find_data_file("terr.dat"), (dir / "terr.dat").string());
+    unsetenv("WINKIRVO_DATA");
+    fs::remove_all(dir);
+}
+
+TEST(DataFiles, TheWorkingDirectoryComesFirst) {
+    const char* saved = std::getenv("WINKIRVO_DATA");
+    std::string restore = saved ? saved : "";
+    unsetenv("WINKIRVO_DATA");
+    std::ofstream("harass.dat") << "0\n";
+    EXPECT_EQ(find_data_file("harass.dat"), "./harass.dat");
+    fs::remove("harass.dat");
+    if (!restore.empty()) setenv("WINKIRVO_DATA", restore.c_str(), 1);
+}
+
+}  // namespace
