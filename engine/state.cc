@@ -3,7 +3,13 @@
 #include "engine/diagnostics.h"
 
 engine::engine() : move_stack(stack_size), history(stack_size) {
+    table = std::make_unique<transposition_table>();
     build_points();
+    goal_quick_capture = std::make_unique<quick_capture_goal>(this);
+    goal_quick_escape = std::make_unique<quick_escape_goal>(this);
+    goal_capture = std::make_unique<capture_goal>(this);
+    goal_defend = std::make_unique<defend_goal>(this);
+    proofs = std::make_unique<proof_base>();
     // The live key carries the turn word from the start, as it does after
     // every push and pop.
     key.key_update_turn(turn(), no_moves, nullptr);
