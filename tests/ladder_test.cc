@@ -19,7 +19,9 @@ const std::vector<std::string> broken_ladder = {
     "", "", "..O", "", "......X", ".....OX", ".....X.",
 };
 
-str* string_at(engine& e, const char* name) { return pt(e, name)->str_ptr; }
+str* string_at(engine& e, const char* name) {
+    return pt(e, name)->str_ptr;
+}
 
 TEST(Ladder, AWorkingLadderCapturesFromEitherStart) {
     engine e;

@@ -14,7 +14,7 @@ constexpr int depth = 10;
 // A position, the string asked about, and both answers checked to leave the
 // board as found.
 class Tactics : public ::testing::Test {
-protected:
+  protected:
     engine e;
     void set_up(const std::vector<std::string>& picture) { test::place(e, picture); }
     str* at(const char* name) { return pt(e, name)->str_ptr; }
@@ -122,7 +122,7 @@ TEST_F(Tactics, ATwoLibertyStringWhoseAttackersWouldBeInAtari) {
 
 // The throw-in position: Black's capture of ca needs six plies.
 class StoredProofs : public Tactics {
-protected:
+  protected:
     void SetUp() override {
         set_up({"..O.O..", ".XO....", "..XXX..", ".....X.", "..O.OO."});
         ASSERT_EQ(capture("ca"), 1);
@@ -186,7 +186,7 @@ TEST(StoredProof, ShallowReadingsAreNotStored) {
 // --- replaying proofs on written game trees ----------------------------------
 
 class Replay : public ::testing::Test {
-protected:
+  protected:
     engine e;
     test::scripted_goal goal{&e};
     point_set targets;

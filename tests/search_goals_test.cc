@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -160,8 +164,13 @@ TEST(DefendGoal, AnAtariIsTriedOnlyWhenTheAtariedStringCannotRunOut) {
 using GoalDeathTest = ::testing::Test;
 
 TEST_F(GoalDeathTest, ANegativeDepthEndsTheProgram) {
+    // The crash log goes to a directory of this test's own, so that death
+    // tests running side by side do not read each other's "error.txt".
+    char dir[] = "/tmp/winkirvo-goal-XXXXXX";
+    ASSERT_NE(mkdtemp(dir), nullptr);
     EXPECT_EXIT(
         {
+            if (chdir(dir) != 0) std::exit(2);
             engine e;
             e.push(pt(e, "jj"), 1);
             point_set t = target(e, "jj");
@@ -169,10 +178,13 @@ TEST_F(GoalDeathTest, ANegativeDepthEndsTheProgram) {
             e.goal_capture->generate_moves(t, moves, -1);
         },
         ::testing::ExitedWithCode(EXIT_FAILURE), "");
-    std::ifstream in("error.txt");
+    const std::string log = std::string(dir) + "/error.txt";
+    std::ifstream in(log);
     std::stringstream text;
     text << in.rdbuf();
     EXPECT_EQ(text.str(), "depth<0 ");
+    std::remove(log.c_str());
+    rmdir(dir);
 }
 
 // --- eye points ----------------------------------------------------------

@@ -15,19 +15,21 @@ std::set<int> indices(const point_set& s) {
 
 }  // namespace
 
-board_snapshot::board_snapshot(engine& e) : no_moves(e.no_moves) {
+board_snapshot::board_snapshot(engine& e, bool statuses)
+    : no_moves(e.no_moves), with_statuses(statuses) {
     for (int k = 0; k < e.n_points; ++k) {
         const point* p = e.points[k];
         const str* s = p->str_ptr;
         points.push_back({p->colour, s, s ? indices(s->stones) : std::set<int>{},
-                          s ? indices(s->liberties) : std::set<int>{}, s ? s->status : 0});
+                          s ? indices(s->liberties) : std::set<int>{},
+                          s && statuses ? s->status : 0});
     }
     key_words.assign(e.key.words, e.key.words + position_key::n_words);
 }
 
 std::string changes_since(engine& e, const board_snapshot& before) {
     std::string changes = board_mismatch(e);
-    const board_snapshot now(e);
+    const board_snapshot now(e, before.with_statuses);
     if (now.no_moves != before.no_moves) changes += "move count\n";
     if (now.key_words != before.key_words) changes += "key\n";
     for (int k = 0; k < e.n_points; ++k) {

@@ -12,7 +12,9 @@
 namespace test {
 
 struct board_snapshot {
-    explicit board_snapshot(engine& e);
+    // Statuses are part of the snapshot unless left out, for the passes
+    // whose very purpose is to change them.
+    explicit board_snapshot(engine& e, bool with_statuses = true);
 
     struct point_state {
         int colour;
@@ -25,6 +27,7 @@ struct board_snapshot {
     std::vector<point_state> points;
     std::vector<int> key_words;
     int no_moves;
+    bool with_statuses;
 
     bool operator==(const board_snapshot&) const = default;
 };
