@@ -38,22 +38,28 @@ void string_goal::check_depth(int depth) {
     if (depth < 0) diag::crash("depth<0 ");
 }
 
+bool search_goal::decided(int& value, int v) {
+    value = v;
+    return true;
+}
+
+bool search_goal::open_until_limit(int depth, int max_depth, int& value) {
+    return depth < max_depth ? false : decided(value, 0);
+}
+
+void string_goal::add_captures(str* s, point_set& moves) {
+    s->counter_captures(moves);
+    s->atari_captures(moves);
+}
+
 // --- quick_capture_goal ----------------------------------------------------
 
 bool quick_capture_goal::is_terminal(point_set& targets, int depth, int max_depth, int& value) {
     str* s = target_string(targets);
-    if (s == nullptr || s->capturable_now()) {
-        value = 1;
-    } else if (s->liberties.count() >= 5) {
-        value = -1;
-    } else if (ladder_works(e, s)) {
-        value = 1;
-    } else if (depth < max_depth) {
-        return false;
-    } else {
-        value = 0;
-    }
-    return true;
+    if (s == nullptr || s->capturable_now()) return decided(value, 1);
+    if (s->liberties.count() >= 5) return decided(value, -1);
+    if (ladder_works(e, s)) return decided(value, 1);
+    return open_until_limit(depth, max_depth, value);
 }
 
 void quick_capture_goal::generate_moves(point_set& targets, point_set& moves, int depth) {
@@ -61,8 +67,7 @@ void quick_capture_goal::generate_moves(point_set& targets, point_set& moves, in
     str* s = target_string(targets);
     if (s == nullptr) return;
     s->add_liberties_to(moves);
-    s->counter_captures(moves);
-    s->atari_captures(moves);
+    add_captures(s, moves);
     e->remove_illegal(moves, -s->colour);
     // A string in atari that cannot be taken at once (a ko) is attacked by
     // waiting.
@@ -73,16 +78,9 @@ void quick_capture_goal::generate_moves(point_set& targets, point_set& moves, in
 
 bool quick_escape_goal::is_terminal(point_set& targets, int depth, int max_depth, int& value) {
     str* s = target_string(targets);
-    if (s == nullptr) {
-        value = -1;
-    } else if (s->liberties.count() >= 4) {
-        value = 1;
-    } else if (depth < max_depth) {
-        return false;
-    } else {
-        value = 0;
-    }
-    return true;
+    if (s == nullptr) return decided(value, -1);
+    if (s->liberties.count() >= 4) return decided(value, 1);
+    return open_until_limit(depth, max_depth, value);
 }
 
 void quick_escape_goal::generate_moves(point_set& targets, point_set& moves, int depth) {
@@ -90,8 +88,7 @@ void quick_escape_goal::generate_moves(point_set& targets, point_set& moves, int
     str* s = target_string(targets);
     if (s == nullptr) return;
     s->add_liberties_to(moves);
-    s->counter_captures(moves);
-    s->atari_captures(moves);
+    add_captures(s, moves);
     s->two_liberty_enemies(moves);
     e->remove_illegal(moves, s->colour);
 }
@@ -101,17 +98,13 @@ void quick_escape_goal::generate_moves(point_set& targets, point_set& moves, int
 bool capture_goal::is_terminal(point_set& targets, int depth, int max_depth, int& value) {
     ++e->conn_count;
     str* s = target_string(targets);
-    if (s == nullptr || s->capturable_now()) {
-        value = 1;
-    } else if (s->liberties.count() >= 5) {
-        value = -1;
-    } else if (depth < max_depth) {
-        if (!e->ladder_budget_left() || !ladder_works(e, s)) return false;
-        value = 1;
-    } else {
-        value = 0;
+    if (s == nullptr || s->capturable_now()) return decided(value, 1);
+    if (s->liberties.count() >= 5) return decided(value, -1);
+    // Below the limit a ladder ends the reading while the budget lasts.
+    if (depth < max_depth && e->ladder_budget_left() && ladder_works(e, s)) {
+        return decided(value, 1);
     }
-    return true;
+    return open_until_limit(depth, max_depth, value);
 }
 
 void capture_goal::generate_moves(point_set& targets, point_set& moves, int depth) {
@@ -119,8 +112,7 @@ void capture_goal::generate_moves(point_set& targets, point_set& moves, int dept
     str* s = target_string(targets);
     if (s == nullptr) return;
     s->liberty_area_wide(moves);
-    s->counter_captures(moves);
-    s->atari_captures(moves);
+    add_captures(s, moves);
     if (s->liberties.count() == 2) s->self_atari_liberties(moves);
     e->remove_illegal(moves, -s->colour);
     score(targets.first(), moves);
@@ -149,17 +141,10 @@ void capture_goal::score(point* target, point_set& moves) {
 bool defend_goal::is_terminal(point_set& targets, int depth, int max_depth, int& value) {
     ++e->conn_count;
     str* s = target_string(targets);
-    const int libs = s == nullptr ? 0 : s->liberties.count();
-    if (s == nullptr) {
-        value = -1;
-    } else if (libs >= 4 || (libs == 3 && depth > 5)) {
-        value = 1;
-    } else if (depth < max_depth) {
-        return false;
-    } else {
-        value = 0;
-    }
-    return true;
+    if (s == nullptr) return decided(value, -1);
+    const int libs = s->liberties.count();
+    if (libs >= 4 || (libs == 3 && depth > 5)) return decided(value, 1);
+    return open_until_limit(depth, max_depth, value);
 }
 
 void defend_goal::generate_moves(point_set& targets, point_set& moves, int depth) {

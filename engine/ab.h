@@ -30,6 +30,11 @@ class search_goal {
 
   protected:
     engine* e;
+
+    // Helpers for is_terminal: a decided node with value v; a node the
+    // board does not decide, terminal (value 0) only at the depth limit.
+    static bool decided(int& value, int v);
+    static bool open_until_limit(int depth, int max_depth, int& value);
 };
 
 // The goals about one string, whose first target point is one of its stones
@@ -41,6 +46,9 @@ class string_goal : public search_goal {
     static str* target_string(const point_set& targets);
     // Reading at a negative depth means the board is no longer trusted.
     static void check_depth(int depth);
+    // The captures around s: of its enemies in atari, and by enemies next
+    // to it of its own strings in atari.
+    static void add_captures(str* s, point_set& moves);
 };
 
 // Captures a string by reading liberties only (the attacker's side).

@@ -11,6 +11,18 @@ proof_tree::node* linked_node(const position_key* entry) {
     return static_cast<proof_tree::node*>(entry->link);
 }
 
+// The moves that the extraction follows from a node: none when the claim
+// needs no tree there (stop) or the goal decides the node.
+point_set moves_to_follow(search_goal& goal, point_set& targets, int depth, int max_depth,
+                          bool stop) {
+    point_set moves;
+    int terminal_value;
+    if (!stop && !goal.is_terminal(targets, depth, max_depth, terminal_value)) {
+        goal.generate_moves(targets, moves, depth);
+    }
+    return moves;
+}
+
 void print_search_moves(engine& e) {
     for (int i = e.search_start; i < e.no_moves; ++i)
         e.move_stack[i].where->print(diag::out());
@@ -22,10 +34,7 @@ void print_search_moves(engine& e) {
 
 void engine::generic_prove(point_set& targets, int colour, int depth, int max_depth,
                            proof_tree& tree, int value, search_goal& goal, search_goal& other) {
-    int terminal_value;
-    if (value == -1 || goal.is_terminal(targets, depth, max_depth, terminal_value)) return;
-    point_set moves;
-    goal.generate_moves(targets, moves, depth);
+    point_set moves = moves_to_follow(goal, targets, depth, max_depth, value == -1);
     for (int i = 0; i < moves.count(); ++i) {
         point* m = moves.next();
         push(m, colour);
@@ -50,10 +59,7 @@ void engine::generic_prove(point_set& targets, int colour, int depth, int max_de
 
 void engine::generic_disprove(point_set& targets, int colour, int depth, int max_depth,
                               proof_tree& tree, int value, search_goal& goal, search_goal& other) {
-    int terminal_value;
-    if (value == 1 || goal.is_terminal(targets, depth, max_depth, terminal_value)) return;
-    point_set moves;
-    goal.generate_moves(targets, moves, depth);
+    point_set moves = moves_to_follow(goal, targets, depth, max_depth, value == 1);
     for (int i = 0; i < moves.count(); ++i) {
         point* m = moves.next();
         push(m, colour);
@@ -124,9 +130,10 @@ bool engine::verify_refutation(point_set& targets, int colour, int depth, int ma
     ladder_budget_base = ladder_count;
     int terminal_value;
     if (goal.is_terminal(targets, depth, max_depth, terminal_value)) return terminal_value <= value;
+    if (tree.child_count() == 0 && tree.is_linked()) return true;
     point_set offered;
     goal.generate_moves(targets, offered, depth);
-    if (tree.child_count() == 0) return tree.is_linked() || offered.empty();
+    if (tree.child_count() == 0) return offered.empty();
     point_set stored;
     tree.children(stored);
     for (point* m : offered.to_vector()) {

@@ -20,18 +20,18 @@ class Tactics : public ::testing::Test {
     str* at(const char* name) { return pt(e, name)->str_ptr; }
     // Attacker first; the proof's first move goes to first_move.
     int capture(const char* name, point** first_move = nullptr) {
-        test::board_snapshot before(e);
-        proof_record record;
-        const int result = e.can_capture_string(at(name), depth, &record);
-        EXPECT_EQ(test::changes_since(e, before), "") << name;
-        if (first_move != nullptr) *first_move = record.proof.single_first_move();
-        return result;
+        return ask(&engine::can_capture_string, name, first_move);
     }
     // Owner first.
     int save(const char* name, point** first_move = nullptr) {
+        return ask(&engine::can_save_string, name, first_move);
+    }
+
+  private:
+    int ask(int (engine::*query)(str*, int, proof_record*), const char* name, point** first_move) {
         test::board_snapshot before(e);
         proof_record record;
-        const int result = e.can_save_string(at(name), depth, &record);
+        const int result = (e.*query)(at(name), depth, &record);
         EXPECT_EQ(test::changes_since(e, before), "") << name;
         if (first_move != nullptr) *first_move = record.proof.single_first_move();
         return result;

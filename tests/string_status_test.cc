@@ -112,21 +112,32 @@ TEST(KikashiPass, AForcingAtariThatLeavesAnotherStringInAtari) {
 
 // --- the update after a move -----------------------------------------------
 
+// Sets up the picture and any extra white stones with Black to move and a
+// snapshot that calls every string safe.  Reading is left out by default:
+// at depth 0 every reading is undecided, so only the snapshot and the
+// pattern checks decide.
+void prepare(engine& e, const std::vector<std::string>& picture,
+             std::vector<const char*> white_stones = {}, int reading_depth = 0) {
+    test::place(e, picture);
+    for (const char* w : white_stones)
+        e.push(pt(e, w), -1);
+    e.max_depth_status = reading_depth;
+    to_move(e, 1);
+    snapshot_all_safe(e);
+}
+
+void play_and_update(engine& e, const char* name) {
+    e.push(pt(e, name), 1);
+    e.update_status_after_move(pt(e, name));
+}
+
 class StatusAfterMove : public ::testing::Test {
   protected:
     engine e;
-    // Statuses from reading are left out: with depth 0 every reading is
-    // undecided, so only the snapshot and the pattern checks decide.
     void set_up(const std::vector<std::string>& picture, int reading_depth = 0) {
-        test::place(e, picture);
-        e.max_depth_status = reading_depth;
-        to_move(e, 1);
-        snapshot_all_safe(e);
+        prepare(e, picture, {}, reading_depth);
     }
-    void play(const char* name) {
-        e.push(pt(e, name), 1);
-        e.update_status_after_move(pt(e, name));
-    }
+    void play(const char* name) { play_and_update(e, name); }
 };
 
 TEST_F(StatusAfterMove, StringsNearTheMoveAreReadAgainAndFarOnesKeepTheSnapshot) {
@@ -203,13 +214,8 @@ TEST_F(StatusAfterMove, AnExtensionIntoADeadEndShowsTheAtariedStoneDead) {
     // unless a white stone waits on ia.
     for (bool breaker : {false, true}) {
         engine fresh;
-        test::place(fresh, {"...XO"});
-        if (breaker) fresh.push(pt(fresh, "ia"), -1);
-        fresh.max_depth_status = 0;
-        to_move(fresh, 1);
-        snapshot_all_safe(fresh);
-        fresh.push(pt(fresh, "eb"), 1);
-        fresh.update_status_after_move(pt(fresh, "eb"));
+        prepare(fresh, {"...XO"}, breaker ? std::vector{"ia"} : std::vector<const char*>{});
+        play_and_update(fresh, "eb");
         EXPECT_EQ(status(fresh, "ea"), breaker ? 6 : 1);
         EXPECT_EQ(status(fresh, "eb"), 6);
     }
@@ -220,13 +226,9 @@ TEST_F(StatusAfterMove, ADoubleAtariWhoseVictimsShareOneEscape) {
     // at da.  After that cb is still caught, unless White's ac helps.
     for (bool helper : {false, true}) {
         engine fresh;
-        test::place(fresh, {"OOX", "..OX", "...X", "", ".O", ".....O"});
-        if (helper) fresh.push(pt(fresh, "ac"), -1);
-        fresh.max_depth_status = 0;
-        to_move(fresh, 1);
-        snapshot_all_safe(fresh);
-        fresh.push(pt(fresh, "bb"), 1);
-        fresh.update_status_after_move(pt(fresh, "bb"));
+        prepare(fresh, {"OOX", "..OX", "...X", "", ".O", ".....O"},
+                helper ? std::vector{"ac"} : std::vector<const char*>{});
+        play_and_update(fresh, "bb");
         EXPECT_EQ(status(fresh, "cb"), helper ? 6 : 1);
         EXPECT_EQ(status(fresh, "aa"), 6);
     }
@@ -238,12 +240,8 @@ TEST_F(StatusAfterMove, AFirstLineStoneWhoseDefendersShareOneEscape) {
     // unless Black's ha waits at its end.
     for (bool friend_ahead : {false, true}) {
         engine fresh;
-        test::place(fresh, {friend_ahead ? "....O..X" : "....O", "....X", "....O"});
-        fresh.max_depth_status = 0;
-        to_move(fresh, 1);
-        snapshot_all_safe(fresh);
-        fresh.push(pt(fresh, "da"), 1);
-        fresh.update_status_after_move(pt(fresh, "da"));
+        prepare(fresh, {friend_ahead ? "....O..X" : "....O", "....X", "....O"});
+        play_and_update(fresh, "da");
         EXPECT_EQ(status(fresh, "da"), friend_ahead ? 6 : 1);
     }
 }
