@@ -1,49 +1,25 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <memory>
 #include <set>
 #include <string>
 
-#include <unistd.h>
-
-#include "engine/data_files.h"
 #include "engine/joseki_library.h"
 #include "engine/state.h"
 #include "tests/support/board_helpers.h"
+#include "tests/support/data_dir.h"
 #include "tests/support/diag_capture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using test::pt;
-
-// A directory of the test's own that replaces the data-file search while it
-// lives; it starts empty.
-struct scoped_data_dir {
-    fs::path path;
-    scoped_data_dir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path = fs::temp_directory_path() /
-               (std::string("winkirvo-joseki-") + info->name() + "-" + std::to_string(getpid()));
-        fs::create_directories(path);
-        set_data_dir(path.string());
-    }
-    ~scoped_data_dir() {
-        set_data_dir("");
-        fs::remove_all(path);
-    }
-};
 
 class JosekiFiles : public ::testing::Test {
   protected:
-    scoped_data_dir data;  // before the engine, whose own libraries stay empty
+    test::scoped_data_dir data;  // before the engine, whose own libraries stay empty
     engine e;
 
-    void write(const std::string& name, const std::string& text) {
-        std::ofstream(data.path / name) << text;
-    }
+    void write(const std::string& name, const std::string& text) { data.write(name, text); }
     // A library over the 7x7 upper-left corner naming one joseki file.
     std::unique_ptr<joseki_library> corner_library(const std::string& tree,
                                                    std::string* messages = nullptr) {
@@ -403,7 +379,7 @@ TEST_F(JosekiFiles, TheEngineConsultsItsFourLibrariesBroadestFirst) {
 }
 
 TEST(JosekiWithoutData, TheEngineStillBuildsWithEmptyLibraries) {
-    scoped_data_dir empty;
+    test::scoped_data_dir empty;
     test::diag_capture capture;
     engine e;
     EXPECT_EQ(capture.text(),
