@@ -12,14 +12,23 @@
 
 namespace {
 
-// The libraries' messages would drown the results.
-class quiet_engine {
+// An engine built with the libraries found by the data-file search, whose
+// messages would drown the results, after an opening of ten moves: four
+// corners, two approaches, two answers.
+class opening_board {
   public:
-    quiet_engine() : null_(std::fopen("/dev/null", "w")) {
+    opening_board() : null_(std::fopen("/dev/null", "w")) {
         diag::set_out(null_);
         e = std::make_unique<engine>();
+        const int moves[][2] = {{16, 4}, {4, 16}, {16, 16}, {4, 4},   {17, 6},
+                                {3, 14}, {14, 3}, {6, 17},  {17, 14}, {14, 17}};
+        int colour = 1;
+        for (const auto& m : moves) {
+            e->push(e->at(m[0], m[1]), colour);
+            colour = -colour;
+        }
     }
-    ~quiet_engine() {
+    ~opening_board() {
         e.reset();
         diag::set_out(nullptr);
         std::fclose(null_);
@@ -37,28 +46,21 @@ int total_entries(const engine& e) {
     return n;
 }
 
-// An opening of ten moves: four corners, two approaches, two answers.
-void play_opening(engine& e) {
-    const int moves[][2] = {{16, 4}, {4, 16}, {16, 16}, {4, 4},   {17, 6},
-                            {3, 14}, {14, 3}, {6, 17},  {17, 14}, {14, 17}};
-    int colour = 1;
-    for (const auto& m : moves) {
-        e.push(e.at(m[0], m[1]), colour);
-        colour = -colour;
-    }
-}
-
 void BM_LoadJosekiLibraries(benchmark::State& state) {
-    quiet_engine q;
-    if (total_entries(*q.e) == 0) {
+    opening_board board;
+    engine& e = *board.e;
+    if (total_entries(e) == 0) {
         state.SkipWithError("no joseki library found (data/ is searched)");
         return;
     }
+    // Libraries are learnt on the empty board.
+    while (e.no_moves > 0)
+        e.pop();
     int entries = 0;
     for (auto _ : state) {
         entries = 0;
         for (const char* name : {"j_mini.dat", "j_corner.dat", "j_side.dat", "j_fuseki.dat"}) {
-            joseki_library library(*q.e, name);
+            joseki_library library(e, name);
             entries += library.n_entries();
         }
     }
@@ -68,9 +70,8 @@ void BM_LoadJosekiLibraries(benchmark::State& state) {
 BENCHMARK(BM_LoadJosekiLibraries)->Unit(benchmark::kMillisecond);
 
 void BM_JosekiLookup(benchmark::State& state) {
-    quiet_engine q;
-    engine& e = *q.e;
-    play_opening(e);
+    opening_board board;
+    engine& e = *board.e;
     int found = 0;
     for (auto _ : state) {
         found = 0;
@@ -87,9 +88,8 @@ void BM_JosekiLookup(benchmark::State& state) {
 BENCHMARK(BM_JosekiLookup);
 
 void BM_TemplatesOnEveryPoint(benchmark::State& state) {
-    quiet_engine q;
-    engine& e = *q.e;
-    play_opening(e);
+    opening_board board;
+    engine& e = *board.e;
     int rejected = 0;
     for (auto _ : state) {
         rejected = 0;
@@ -103,9 +103,8 @@ void BM_TemplatesOnEveryPoint(benchmark::State& state) {
 BENCHMARK(BM_TemplatesOnEveryPoint);
 
 void BM_Moyo(benchmark::State& state) {
-    quiet_engine q;
-    engine& e = *q.e;
-    play_opening(e);
+    opening_board board;
+    engine& e = *board.e;
     // The opponent expected to own the lower half of the board.
     for (int k = 0; k < e.n_points; ++k)
         e.points[k]->value = e.points[k]->y > 10 ? -0.5 : 0.1;

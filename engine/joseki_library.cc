@@ -155,6 +155,7 @@ void joseki_library::read_library(const std::string& name) {
     FILE* file = std::fopen(find_data_file(name).c_str(), "r");
     if (file == nullptr) {
         diag::print(" file %s not found ", name.c_str());
+        ++problems_;
         return;
     }
     reader in(file, name);
@@ -179,6 +180,7 @@ void joseki_library::read_joseki_file(const std::string& name) {
     if (file == nullptr) {
         diag::print("missing file %s\n", name.c_str());
         diag::flush();
+        ++problems_;
         return;
     }
     diag::print("found joseki file %s\n", name.c_str());
@@ -205,6 +207,7 @@ void joseki_library::read_tree(reader& in, int a, int depth) {
             } else {
                 diag::print("joseki file %s: branches nested deeper than %d; branch skipped\n",
                             in.name().c_str(), max_nesting);
+                ++problems_;
                 in.skip_branch();
             }
             continue;
@@ -215,6 +218,7 @@ void joseki_library::read_tree(reader& in, int a, int depth) {
         if (const char* problem = move_problem(engine_, p, a)) {
             diag::print("joseki file %s: move \"%s\" %s; rest of the branch skipped\n",
                         in.name().c_str(), token.c_str(), problem);
+            ++problems_;
             in.skip_branch();
             break;
         }

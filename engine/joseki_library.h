@@ -66,6 +66,9 @@ class joseki_library {
     // The entry learnt for that key, or none.
     joseki_entry* find(const joseki_key& key);
     int n_entries() const { return static_cast<int>(entries_.size()); }
+    // Files missing, moves refused and branches nested too deep: each was
+    // reported while the library was read.
+    int problems() const { return problems_; }
 
     // Why a joseki file may not play p for colour c here, or null.  The
     // mining tool uses the same rule, so that every file it writes loads.
@@ -86,6 +89,7 @@ class joseki_library {
     // finds the same entry as a scan of the newest-first list would.
     std::deque<joseki_entry> entries_;
     std::unordered_map<joseki_key, joseki_entry*, key_hash> index_;
+    int problems_ = 0;
 
     void read_library(const std::string& name);
     void read_joseki_file(const std::string& name);

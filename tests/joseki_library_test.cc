@@ -71,6 +71,7 @@ TEST_F(JosekiFiles, TokensNamePointsWithLettersOrDigitsAndChooseTheValue) {
         EXPECT_EQ(names(empty_board->moves), std::set<std::string>{c.point});
         EXPECT_EQ(empty_board->value, c.value);
         EXPECT_EQ(library->n_entries(), 1);
+        EXPECT_EQ(library->problems(), 0);
     }
 }
 
@@ -246,6 +247,7 @@ TEST_F(JosekiFiles, MissingFilesAreReportedAndMatchNothing) {
         test::diag_capture capture;
         joseki_library library(e, "absent.dat");
         EXPECT_EQ(capture.text(), " file absent.dat not found ");
+        EXPECT_EQ(library.problems(), 1);
         EXPECT_EQ(library.region.count(), 0);
         point_set j;
         library.lookup(j, 1);
@@ -259,6 +261,7 @@ TEST_F(JosekiFiles, MissingFilesAreReportedAndMatchNothing) {
     // Names are printed as written, not as found.
     EXPECT_EQ(capture.text(),
               "found joseki file one.txt\nmissing file gone.txt\nfound joseki file two.txt\n");
+    EXPECT_EQ(library.problems(), 1);
     EXPECT_EQ(names(entry_here(library, 1)->moves), (std::set<std::string>{"dd", "cc"}));
 }
 
@@ -277,6 +280,7 @@ TEST_F(JosekiFiles, AMoveOnAnOccupiedPointSkipsTheRestOfItsBranch) {
     ASSERT_NE(entry_here(*library, 1), nullptr);
     EXPECT_EQ(names(entry_here(*library, 1)->moves), (std::set<std::string>{"cc", "ff"}));
     EXPECT_EQ(library->n_entries(), 2);
+    EXPECT_EQ(library->problems(), 1);
 
     e.pop();
 
@@ -338,6 +342,7 @@ TEST_F(JosekiFiles, NestingIsBounded) {
     std::string messages;
     auto library = corner_library("( cc ) " + deep + "ee", &messages);
     EXPECT_NE(messages.find("nested deeper than"), std::string::npos);
+    EXPECT_EQ(library->problems(), 1);
     EXPECT_EQ(e.no_moves, 0);
     // The deep branch is skipped as a whole; the levels above it go on, up
     // to the top level that learns ee.
