@@ -121,19 +121,6 @@ TEST(ShapeTemplates, RotationAndReflectionOfTheSixthTemplate) {
     EXPECT_EQ(mirrored.y_max, 18);
     EXPECT_EQ(pairs(mirrored.opponent), (offset_pairs{{1, -2}}));
     EXPECT_EQ(pairs(mirrored.own), (offset_pairs{{0, -2}, {2, -1}}));
-
-    // The same shapes as pictures: the base at the top edge and its mirror
-    // image at the bottom.
-    engine top;
-    test::place(top, {"", "", ".....X", "...XO"});
-    EXPECT_TRUE(top.templates->all()[40].matches(top, top.at(4, 2), 1));
-    engine bottom;
-    std::vector<std::string> rows(19);
-    rows[15] = "...XO";
-    rows[16] = ".....X";
-    test::place(bottom, rows);
-    EXPECT_TRUE(bottom.templates->all()[44].matches(bottom, bottom.at(4, 18), 1));
-    EXPECT_FALSE(bottom.templates->all()[40].matches(bottom, bottom.at(4, 18), 1));
 }
 
 TEST(ShapeTemplates, TheEightOrientationsAreTheBoardSymmetriesOfTheBase) {
