@@ -200,6 +200,7 @@ void joseki_library::read_tree(reader& in, int a, int depth) {
     int played = 0;
     std::string token;
     while (in.word(token, token_keep)) {
+        // Brackets are known by their first character.
         if (token[0] == ')') break;
         if (token[0] == '(') {
             if (depth + 1 < max_nesting) {

@@ -70,8 +70,10 @@ class joseki_library {
     // reported while the library was read.
     int problems() const { return problems_; }
 
-    // Why a joseki file may not play p for colour c here, or null.  The
-    // mining tool uses the same rule, so that every file it writes loads.
+    // Why a joseki file may not play p for colour c here, or null.  A ko
+    // may be retaken at once: a file's passes stand for moves elsewhere that
+    // are never made, ko threats among them.  The mining tool uses the same
+    // rule, so that every file it writes loads.
     static const char* move_problem(engine& e, point* p, int c);
 
     // Deeper nesting of branches than this is refused: no file needs it, and
