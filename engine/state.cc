@@ -7,6 +7,19 @@ engine::engine() : move_stack(stack_size), history(stack_size) {
     // The live key carries the turn word from the start, as it does after
     // every push and pop.
     key.key_update_turn(turn(), no_moves, nullptr);
+    // The joseki libraries are read here, before the networks: the data
+    // files are always read in the same order.
+    build_networks();
+}
+
+void engine::build_networks() {
+    harass_net = std::make_unique<feature_net>(14, 20, 1, "harass.dat");
+    safety_net = std::make_unique<feature_net>(19, 10, 1, "safe_19_10.dat");
+    territory_net = std::make_unique<feature_net>(7, 11, 1, "terr.dat");
+    shape_net = std::make_unique<pattern_net>(167, 100, 2, "shape.dat");
+    tsume_net = std::make_unique<pattern_net>(53, 50, 1, "tsume.dat");
+    diag::print(" tsume gain %f\n", 1.0);
+    tsume_net->net().setgain(1.0);
 }
 
 engine::~engine() {
