@@ -53,7 +53,10 @@ std::vector<int> join(std::vector<std::vector<int>> parts) {
 
 TEST(ShapeFeatures, SelfAtariOnTheFirstLine) {
     engine e;
-    test::place(e, {"..O", ".O."});
+    test::place(e, {
+                       "..O",
+                       ".O.",
+                   });
     shape_features r = e.build_features(pt(e, "ba"), 1);
     // Into atari: one stone.  Beside it a three- and a four-liberty string.
     EXPECT_EQ(counts(r), (std::vector<int>{1, 0, 0, 0, 0, 0, 1, 1}));
@@ -75,7 +78,12 @@ TEST(ShapeFeatures, OwnStringsInAtariAndWithTwoLiberties) {
         // Extending a stone in atari to three liberties, then (with one more
         // white stone) to exactly two.
         engine e;
-        test::place(e, {"", "", "...O", "..OXO"});
+        test::place(e, {
+                           "",
+                           "",
+                           "...O",
+                           "..OXO",
+                       });
         EXPECT_EQ(counts(e.build_features(pt(e, "de"), 1)),
                   (std::vector<int>{0, 0, 1, 0, 0, 0, 0, 0}));
         e.push(pt(e, "ee"), -1);
@@ -87,7 +95,14 @@ TEST(ShapeFeatures, OwnStringsInAtariAndWithTwoLiberties) {
         // A two-liberty stone joined into a one-liberty string: the old stone
         // and the new one both count as put into atari.
         engine e;
-        test::place(e, {"", "", "...O", "..OX", "..O.O", "...O"});
+        test::place(e, {
+                           "",
+                           "",
+                           "...O",
+                           "..OX",
+                           "..O.O",
+                           "...O",
+                       });
         EXPECT_EQ(counts(e.build_features(pt(e, "de"), 1)),
                   (std::vector<int>{2, 0, 0, 0, 0, 0, 0, 2}));
     }
@@ -95,7 +110,15 @@ TEST(ShapeFeatures, OwnStringsInAtariAndWithTwoLiberties) {
 
 // Around cc: a white stone in atari (dc), one with two liberties (cb), two
 // two-stone strings with four liberties each (ac-bc, cd-ce).
-const std::vector<std::string> crowded = {"..X..", "..OX.", "OO.OX", ".XOX.", "..O.."};
+// clang-format off
+const std::vector<std::string> crowded = {
+    "..X..",
+    "..OX.",
+    "OO.OX",
+    ".XOX.",
+    "..O..",
+};
+// clang-format on
 
 TEST(ShapeFeatures, EnemyStringsByLibertiesAndRescueByCapture) {
     engine e;
