@@ -42,21 +42,6 @@ TEST(NeuralNet, ForwardPassMatchesAHandComputation) {
     EXPECT_DOUBLE_EQ(net.w_in(0, 0), 9.0);
 }
 
-TEST(NeuralNet, HiddenUnitZeroAddsItsOutgoingWeightWhateverTheInputs) {
-    test::scratch_data_dir dir;
-    // Only hidden unit 0 has an outgoing weight: every output is s(3).
-    dir.write("bias.dat", "100 -100 100 3 -1\n0 0 0 0 0\n");
-    neural_net net(3, 2, 2, "bias.dat");
-    net.read_file();
-    double out[2] = {};
-    for (double x : {0.0, 1.0, -7.5}) {
-        const double in[3] = {1.0, x, x};
-        net.evaluate(in, out);
-        EXPECT_NEAR(out[0], 0.952574126822433, 1e-12);
-        EXPECT_NEAR(out[1], 0.268941421369995, 1e-12);  // s(-1)
-    }
-}
-
 TEST(NeuralNet, InputsUpToAThousandthAreSkipped) {
     test::scratch_data_dir dir;
     // 2-2-1 with a large weight from input 1 to hidden unit 1:

@@ -95,21 +95,6 @@ TEST(Backprop, OnlyTaughtOutputsAndActiveInputsChange) {
     EXPECT_NE(net.w_in(0, 2), copy.w_in(0, 2));
 }
 
-TEST(Backprop, LearnsASmallRule) {
-    // Output 0 is "input 1 or input 2, but not both".
-    neural_net net(3, 6, 1, "xor.dat");
-    fill_weights(net, 5);
-    train::backprop learner(net);
-    const std::vector<std::vector<uint8_t>> cases = {{0}, {0, 1}, {0, 2}, {0, 1, 2}};
-    const double wanted[] = {0.0, 1.0, 1.0, 0.0};
-    for (int round = 0; round < 4000; ++round) {
-        for (int c = 0; c < 4; ++c)
-            learner.step(cases[c], {wanted[c]}, 0.5);
-    }
-    for (int c = 0; c < 4; ++c)
-        EXPECT_NEAR(learner.forward(cases[c])[0], wanted[c], 0.1) << c;
-}
-
 sgf_record game(const std::string& text) {
     sgf_record g;
     std::string why;

@@ -45,10 +45,10 @@ namespace {
 struct options {
     std::string games_dir = "/tmp/games/pro";
     std::string out_file = "data/shape.dat";
-    int train_games = 4000;
-    int held_out_games = 300;
+    int train_games = 20000;
+    int held_out_games = 500;
     int negatives = 4;
-    int epochs = 4;
+    int epochs = 5;
     double rate = 0.05;
     uint32_t seed = 20240601;
 };
