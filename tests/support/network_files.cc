@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "engine/data_files.h"
 #include "engine/diagnostics.h"
 
@@ -12,7 +14,9 @@ namespace test {
 
 scratch_data_dir::scratch_data_dir() {
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("winkirvo-") + info->test_suite_name() + "-" + info->name();
+    // The process id keeps apart the same test run from two checkouts at once.
+    std::string name = std::string("winkirvo-") + info->test_suite_name() + "-" + info->name() +
+                       "-" + std::to_string(getpid());
     dir_ = std::filesystem::temp_directory_path() / name;
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
