@@ -7,12 +7,27 @@ engine::engine() : move_stack(stack_size), history(stack_size) {
     // The live key carries the turn word from the start, as it does after
     // every push and pop.
     key.key_update_turn(turn(), no_moves, nullptr);
+    build_joseki_libraries();
+    build_networks();
+    templates = std::make_unique<shape_templates>(*this);
+}
+
+void engine::build_joseki_libraries() {
     // Each library goes to the front, so the broadest is consulted first.
     for (const char* name : {"j_mini.dat", "j_corner.dat", "j_side.dat", "j_fuseki.dat"}) {
         joseki_libraries.insert(joseki_libraries.begin(),
                                 std::make_unique<joseki_library>(*this, name));
     }
-    templates = std::make_unique<shape_templates>(*this);
+}
+
+void engine::build_networks() {
+    harass_net = std::make_unique<feature_net>(14, 20, 1, "harass.dat");
+    safety_net = std::make_unique<feature_net>(19, 10, 1, "safe_19_10.dat");
+    territory_net = std::make_unique<feature_net>(7, 11, 1, "terr.dat");
+    shape_net = std::make_unique<pattern_net>(167, 100, 2, "shape.dat");
+    tsume_net = std::make_unique<pattern_net>(53, 50, 1, "tsume.dat");
+    diag::print(" tsume gain %f\n", 1.0);
+    tsume_net->net().setgain(1.0);
 }
 
 engine::~engine() {

@@ -7,8 +7,10 @@
 #include <memory>
 #include <vector>
 
+#include "engine/feature_net.h"
 #include "engine/joseki_library.h"
 #include "engine/move_record.h"
+#include "engine/pattern_net.h"
 #include "engine/point.h"
 #include "engine/point_set.h"
 #include "engine/position_key.h"
@@ -80,6 +82,22 @@ public:
     // --- transposition table, proof base and tactical reading -----------
 
     // --- networks and shape evaluator -----------------------------------
+    // Built in this order after the joseki libraries; with a weight file
+    // missing, that network answers 0.5 everywhere.
+    std::unique_ptr<feature_net> harass_net;     // "harass.dat", 14-20-1
+    std::unique_ptr<feature_net> safety_net;     // "safe_19_10.dat", 19-10-1
+    std::unique_ptr<feature_net> territory_net;  // "terr.dat", 7-11-1
+    std::unique_ptr<pattern_net> shape_net;      // "shape.dat", 167-100-2
+    std::unique_ptr<pattern_net> tsume_net;      // "tsume.dat", 53-50-1: loaded, never evaluated
+    void build_networks();
+    // Shape value (output 0) of empty point p as a move for colour m; the
+    // sente value (output 1) goes to sente.  0.0 for the pass point, sente
+    // then unchanged.  Results are memoised on the point by feature vector.
+    double shape_eval(point* p, int m, double& sente);
+    // The 46 shape features of p for mover m (board left as found).
+    shape_features build_features(point* p, int m);
+    // Fills shape_net's 167 inputs from the record's features.
+    void encode(shape_features& r);
 
     // --- connections, groups, eyes and territory ------------------------
 
@@ -91,6 +109,7 @@ public:
     // Lets the libraries, in order, add their moves for mover a to j until
     // one of them has added some.
     void lookup_joseki(point_set& j, int a);
+    void build_joseki_libraries();
 
     // --- move generation -------------------------------------------------
 

@@ -88,7 +88,8 @@ TEST_F(DiagnosticsDeathTest, TheMoveStackIsNeverOverrun) {
     EXPECT_EXIT(
         {
             engine e;
-            for (int i = 0; i <= engine::stack_size; ++i) e.push(e.pass_point, i % 2 ? -1 : 1);
+            for (int i = 0; i <= engine::stack_size; ++i)
+                e.push(e.pass_point, i % 2 ? -1 : 1);
         },
         ::testing::ExitedWithCode(EXIT_FAILURE), "");
     EXPECT_NE(read_file("error.txt").find("move stack is full"), std::string::npos);
@@ -97,9 +98,8 @@ TEST_F(DiagnosticsDeathTest, TheMoveStackIsNeverOverrun) {
 TEST_F(DiagnosticsDeathTest, CrashHookRunsBeforeTheEnd) {
     EXPECT_EXIT(
         {
-            diag::set_crash_hook([](const std::string& m) {
-                std::ofstream("hook.txt") << "saw " << m;
-            });
+            diag::set_crash_hook(
+                [](const std::string& m) { std::ofstream("hook.txt") << "saw " << m; });
             diag::crash("error kikashi");
         },
         ::testing::ExitedWithCode(EXIT_FAILURE), "");

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <fstream>
+#include <sstream>
 
 #include "engine/data_files.h"
 
@@ -26,6 +27,13 @@ scoped_data_dir::~scoped_data_dir() {
 
 void scoped_data_dir::write(const std::string& name, const std::string& text) const {
     std::ofstream(path_ / name) << text;
+}
+
+std::string scoped_data_dir::read(const std::string& name) const {
+    std::ifstream in(path_ / name);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
 }
 
 }  // namespace test

@@ -15,7 +15,9 @@ class scoped_data_dir {
     scoped_data_dir& operator=(const scoped_data_dir&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
+    std::string path(const std::string& name) const { return (path_ / name).string(); }
     void write(const std::string& name, const std::string& text) const;
+    std::string read(const std::string& name) const;
 
   private:
     std::filesystem::path path_;

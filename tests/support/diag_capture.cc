@@ -19,6 +19,8 @@ std::string diag_capture::text() {
     std::rewind(file_);
     for (int c = std::getc(file_); c != EOF; c = std::getc(file_))
         out.push_back(static_cast<char>(c));
+    // The stream is read and then written again: reposition in between.
+    std::fseek(file_, 0, SEEK_END);
     return out;
 }
 
