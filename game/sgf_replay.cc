@@ -40,8 +40,10 @@ std::string step_text(const sgf_replay::step& s) {
     return (s.colour == 1 ? "B[" : "W[") + s.letters + "]";
 }
 
+// A setup stone must go on a point of the board ("AB[]" would be a pass);
+// a move may be a pass.
 bool is_legal(Game& game, const sgf_replay::step& s) {
-    if (s.letters == "tt") return true;
+    if (s.letters == "tt") return s.move_number > 0;
     return game.is_legal_move(s.letters[0] - 96, s.letters[1] - 96, s.colour);
 }
 

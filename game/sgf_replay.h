@@ -26,6 +26,6 @@ sgf_replay plan_replay(const SgfReader& reader);
 
 // Plays the steps on an empty board and rebuilds the game as it was; returns
 // the message that refuses the record (too long, or the first setup stone
-// or move on an occupied point, a suicide or a ko retaken at once), or ""
-// when every step can be played.
+// off the board or on an occupied point, or move on an occupied point, a
+// suicide or a ko retaken at once), or "" when every step can be played.
 std::string check_replay(Game& game, const sgf_replay& replay);

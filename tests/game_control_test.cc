@@ -473,6 +473,9 @@ TEST_F(RefusedFile, IllegalMovesAndStones) {
                    "Illegal move at move 2: W[bb]");
     expect_refused("(;AB[dd]AW[dd];B[pp])", "Illegal setup stone: AW[dd]");
     expect_refused("(;HA[1]AB[dd][dd])", "Illegal setup stone: AB[dd]");
+    // "AB[]" and "AW[tt]" name no point of the board.
+    expect_refused("(;AB[dd][];B[pp])", "Illegal setup stone: AB[tt]");
+    expect_refused("(;AW[tt];B[pp])", "Illegal setup stone: AW[tt]");
     // The same ko is legal once a pair of other moves came between.
     ASSERT_TRUE(doc.load_text("(;AB[ba][ab][bc]AW[ca]AW[bb]AW[db]AW[cc];B[cb];W[pp];B[dd];W[bb])"));
     EXPECT_EQ(doc.m_game.colour_at(3, 2), 0);
