@@ -9,6 +9,7 @@
 #include "game/game_control.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/fake_game_ui.h"
+#include "tests/support/long_game.h"
 
 namespace {
 
@@ -509,29 +510,9 @@ TEST_F(RefusedFile, OpeningAndSavingFiles) {
     EXPECT_EQ(doc.path(), "");
 }
 
-// A record of n legal moves, no two passes in a row, as an SGF text.
-std::string long_game(int n) {
-    Game g;
-    g.new_game(0, 0, false);
-    unsigned state = 99;
-    std::string text = "(;GM[1]";
-    for (int i = 0; i < n; ++i) {
-        point* p = test::random_legal_move(g.eng(), state, 1, 19, 1, 19);
-        for (int retry = 0; retry < 20 && p->is_pass() && g.consecutive_passes > 0; ++retry) {
-            p = test::random_legal_move(g.eng(), state, 1, 19, 1, 19);
-        }
-        const int colour = g.eng().turn();
-        g.play(p->x, p->y, colour);
-        text += colour == 1 ? ";B[" : ";W[";
-        if (!p->is_pass()) text += {char(p->x + 96), char(p->y + 96)};
-        text += "]";
-    }
-    return text + ")";
-}
-
 TEST_F(Document, TheLongestGame) {
     const int limit = engine::max_game_moves;
-    const std::string too_long = long_game(limit + 1);
+    const std::string too_long = test::long_game_sgf(limit + 1);
     EXPECT_FALSE(doc.load_text(too_long));
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0],

@@ -82,13 +82,23 @@ regress_script parse_script(const fs::path& file) {
     return script;
 }
 
-// Runs the program on the script; its standard output.
-std::string run_gtp(const fs::path& directory, const std::string& input) {
+struct session {
+    std::string output;  // standard output
+    int exit_code = -1;  // -1 when the program did not end by itself
+};
+
+// Runs the program in the directory, with the options, on the input.
+session run_gtp(const fs::path& directory, const std::string& input,
+                const std::vector<std::string>& options = {}) {
     const fs::path input_file =
         fs::temp_directory_path() / ("winkirvo_regress_" + std::to_string(getpid()));
     std::ofstream(input_file) << input;
+    std::vector<char*> argv{const_cast<char*>("winkirvo-gtp")};
+    for (const std::string& o : options)
+        argv.push_back(const_cast<char*>(o.c_str()));
+    argv.push_back(nullptr);
     int out[2];
-    if (pipe(out) != 0) return "";
+    if (pipe(out) != 0) return {};
     const pid_t child = fork();
     if (child == 0) {
         // A hanging program is killed rather than hanging the test run.
@@ -100,20 +110,20 @@ std::string run_gtp(const fs::path& directory, const std::string& input) {
         dup2(fileno(in), STDIN_FILENO);
         FILE* null = std::fopen("/dev/null", "w");
         if (null != nullptr) dup2(fileno(null), STDERR_FILENO);
-        execl(WINKIRVO_GTP_PATH, "winkirvo-gtp", static_cast<char*>(nullptr));
+        execv(WINKIRVO_GTP_PATH, argv.data());
         _exit(127);
     }
     close(out[1]);
-    std::string output;
+    session s;
     char buffer[4096];
     for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
-        output.append(buffer, n);
+        s.output.append(buffer, n);
     close(out[0]);
     int status = 0;
     waitpid(child, &status, 0);
     fs::remove(input_file);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "winkirvo-gtp ended badly";
-    return output;
+    if (WIFEXITED(status)) s.exit_code = WEXITSTATUS(status);
+    return s;
 }
 
 // The text of each reply, in order: "=id text" or "?id text" without the
@@ -146,8 +156,9 @@ class Regress : public ::testing::TestWithParam<fs::path> {};
 TEST_P(Regress, Script) {
     const regress_script script = parse_script(GetParam());
     ASSERT_FALSE(script.cases.empty()) << GetParam() << " has no test case";
-    const std::vector<std::string> replies =
-        split_replies(run_gtp(GetParam().parent_path(), script.input));
+    const session s = run_gtp(GetParam().parent_path(), script.input);
+    EXPECT_EQ(s.exit_code, 0) << "winkirvo-gtp ended badly";
+    const std::vector<std::string> replies = split_replies(s.output);
     ASSERT_EQ(static_cast<int>(replies.size()), script.commands) << "replies lost";
     for (const regress_case& c : script.cases) {
         const std::string& got = replies[c.reply];
@@ -168,5 +179,21 @@ INSTANTIATE_TEST_SUITE_P(Gtp, Regress, ::testing::ValuesIn(scripts()),
                          [](const ::testing::TestParamInfo<fs::path>& info) {
                              return info.param.stem().string();
                          });
+
+TEST(GtpProgram, Options) {
+    const session good =
+        run_gtp(WINKIRVO_REGRESS_DIR, "name\n",
+                {"--seed", "5", "--depths", "1", "2", "3", "--data-dir", "nowhere"});
+    EXPECT_EQ(good.output, "= WinKirvo\n\n");
+    EXPECT_EQ(good.exit_code, 0);
+    for (const std::vector<std::string>& bad : {std::vector<std::string>{"--seed"},
+                                                {"--seed", "x"},
+                                                {"--depths", "1", "2"},
+                                                {"--bogus"}}) {
+        const session refused = run_gtp(WINKIRVO_REGRESS_DIR, "name\n", bad);
+        EXPECT_EQ(refused.exit_code, 2) << bad[0];
+        EXPECT_EQ(refused.output, "") << bad[0];
+    }
+}
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "gtp/front_end.h"
 #include "gtp/gtp.h"
 #include "tests/support/board_helpers.h"
+#include "tests/support/long_game.h"
 
 namespace {
 
@@ -279,6 +280,24 @@ TEST_F(Gtp, FinishedGameIsScoredByArea) {
     EXPECT_NE(text.str().find("RE[B+355.500000]"), std::string::npos);
     std::remove("gtp_print.sgf");
     EXPECT_EQ(run("printsgf no/such/dir/x.sgf"), "? cannot save file\n\n");
+}
+
+TEST_F(Gtp, NoMoveBeyondTheLongestGame) {
+    write_file("gtp_long.sgf", test::long_game_sgf(engine::max_game_moves));
+    ok("loadsgf gtp_long.sgf");
+    std::remove("gtp_long.sgf");
+    const std::string refused =
+        "? The game has reached 1600 moves, the longest game this program can play.\n\n";
+    EXPECT_EQ(run("play b pass"), refused);
+    EXPECT_EQ(run("play w pass"), refused);
+    EXPECT_EQ(doc().m_game.eng().no_moves, engine::max_game_moves);
+    ok("undo");
+    // One place left: a move out of turn would need two.
+    const int side = doc().m_nSide;
+    EXPECT_EQ(run(side == 1 ? "play w pass" : "play b pass"), refused);
+    EXPECT_EQ(doc().m_game.eng().no_moves, engine::max_game_moves - 1);
+    EXPECT_EQ(doc().m_nSide, side);
+    ok(side == 1 ? "play b pass" : "play w pass");
 }
 
 TEST(AreaScore, StonesAndRegionsOfOneColour) {
