@@ -8,6 +8,12 @@ engine::engine() : move_stack(stack_size), history(stack_size) {
     // The live key carries the turn word from the start, as it does after
     // every push and pop.
     key.key_update_turn(turn(), no_moves, nullptr);
+    // Each library goes to the front, so the broadest is consulted first.
+    for (const char* name : {"j_mini.dat", "j_corner.dat", "j_side.dat", "j_fuseki.dat"}) {
+        joseki_libraries.insert(joseki_libraries.begin(),
+                                std::make_unique<joseki_library>(*this, name));
+    }
+    templates = std::make_unique<shape_templates>(*this);
 }
 
 engine::~engine() {
@@ -15,6 +21,13 @@ engine::~engine() {
     // records of the moves on the stack; taking every move back returns them
     // all to the points, whose destructors free them.
     while (no_moves > 0) pop();
+}
+
+void engine::lookup_joseki(point_set& j, int a) {
+    for (const auto& library : joseki_libraries) {
+        if (!j.empty()) return;
+        library->lookup(j, a);
+    }
 }
 
 void engine::build_points() {

@@ -7,10 +7,12 @@
 #include <memory>
 #include <vector>
 
+#include "engine/joseki_library.h"
 #include "engine/move_record.h"
 #include "engine/point.h"
 #include "engine/point_set.h"
 #include "engine/position_key.h"
+#include "engine/shape_templates.h"
 #include "engine/str.h"
 
 class engine {
@@ -89,6 +91,13 @@ public:
     // --- connections, groups, eyes and territory ------------------------
 
     // --- joseki libraries, shape templates and moyo ---------------------
+    // Consulted in this order: j_fuseki, j_side, j_corner, j_mini, from the
+    // whole board down to a small corner.
+    std::vector<std::unique_ptr<joseki_library>> joseki_libraries;
+    std::unique_ptr<shape_templates> templates;
+    // Lets the libraries, in order, add their moves for mover a to j until
+    // one of them has added some.
+    void lookup_joseki(point_set& j, int a);
 
     // --- move generation -------------------------------------------------
 
