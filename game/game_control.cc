@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "game/sgf_replay.h"
+#include "game/sgf_writer.h"
 
 game_control::game_control(game_ui& ui, score_estimator estimate)
     : ui_(ui), estimate_(std::move(estimate)) {}
@@ -158,8 +159,7 @@ void game_control::undo() {
 
 void game_control::undo_all() {
     m_bPaused = true;
-    while (m_game.can_undo(undo_limit()))
-        undo_one();
+    while (m_game.can_undo(undo_limit())) undo_one();
     after_navigation();
 }
 
@@ -172,8 +172,7 @@ void game_control::redo() {
 
 void game_control::redo_all() {
     m_bPaused = true;
-    while (m_game.can_redo())
-        redo_one();
+    while (m_game.can_redo()) redo_one();
     after_navigation();
 }
 
@@ -322,8 +321,7 @@ bool game_control::load_text(const std::string& file_contents) {
     m_fKomi = m_reader.komi;
     m_nHandicap = replay.handicap;
     m_nSetupStones = replay.setup_stones;
-    for (const sgf_replay::step& s : replay.steps)
-        m_game.play_point_text(s.letters, s.colour);
+    for (const sgf_replay::step& s : replay.steps) m_game.play_point_text(s.letters, s.colour);
     m_nSide = replay.side_to_move;
     ui_.redraw();
     return true;

@@ -10,7 +10,6 @@
 
 #include "game/game.h"
 #include "game/sgf_reader.h"
-#include "game/sgf_writer.h"
 
 // What the game control needs from the user interface.
 class game_ui {

@@ -1,6 +1,7 @@
 #include "game/sgf_writer.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
 
@@ -19,6 +20,15 @@ std::string format(const char* pattern, ...) {
     return buffer;
 }
 
+// "%f" without the locale: a desktop toolkit may have switched the C
+// library to a decimal comma, which no SGF reader accepts.
+std::string fixed6(double value) {
+    char buffer[128];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+    return std::string(buffer, end.ptr);
+}
+
 // A pass is the empty text, so that it is written as "B[]".
 std::string point_text(const point* p) {
     if (p->is_pass()) return "";
@@ -26,9 +36,9 @@ std::string point_text(const point* p) {
 }
 
 std::string result_line(double score) {
-    if (score > 0.001) return format("RE[B+%f]\n", score);
+    if (score > 0.001) return "RE[B+" + fixed6(score) + "]\n";
     if (score >= -0.001) return "RE[0]\n";
-    return format("RE[W+%f]\n", -score);
+    return "RE[W+" + fixed6(-score) + "]\n";
 }
 
 }  // namespace
@@ -47,11 +57,10 @@ std::string write_sgf(const Game& game, const sgf_settings& s) {
     std::string out = format("(;FF[4]GM[1]SZ[%d]AP[WinKirvo:%d.%d]\n", 19, 0, 95);
     out += "PB[" + sgf_player_text(s.black) + "]\n";
     out += "PW[" + sgf_player_text(s.white) + "]\n";
-    out += format("HA[%d]KM[%f]\n", s.handicap, static_cast<double>(s.komi));
+    out += "HA[" + std::to_string(s.handicap) + "]KM[" + fixed6(s.komi) + "]\n";
     if (s.handicap > 0) {
         out += "AB";
-        for (int i = 0; i < handicap_end; ++i)
-            out += "[" + point_text(e.move_stack[i].where) + "]";
+        for (int i = 0; i < handicap_end; ++i) out += "[" + point_text(e.move_stack[i].where) + "]";
         out += "\n";
     }
     if (game.is_over()) {
