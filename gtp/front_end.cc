@@ -92,9 +92,9 @@ void gtp_front_end::fail_with_message(const std::string& fallback) {
 }
 
 std::string gtp_front_end::clear_board() {
+    session_settings();
     control_.m_nHandicap = 0;
     control_.new_game();
-    entries_per_play_.clear();
     return "";
 }
 

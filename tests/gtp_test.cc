@@ -226,6 +226,16 @@ TEST_F(Gtp, ShowBoard) {
     EXPECT_NE(board.find("Captured: Black 0, White 0; Black to move"), std::string::npos);
 }
 
+TEST_F(Gtp, ClearBoardForgetsThePlayersOfTheLastGame) {
+    // A computer player of one game (once it was asked for a move) is a
+    // person in the next, until it is asked again.
+    doc().m_bBlackComputer = true;
+    doc().m_nBlackStatusDepth = 3;
+    ok("clear_board");
+    EXPECT_FALSE(doc().m_bBlackComputer);
+    EXPECT_EQ(doc().m_nBlackStatusDepth, 10);
+}
+
 TEST_F(Gtp, ClearBoardReseedsOnlyWithASeedOption) {
     subtractive_random before = random_generator();
     ok("clear_board");
