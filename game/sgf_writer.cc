@@ -60,7 +60,11 @@ std::string write_sgf(const Game& game, const sgf_settings& s) {
     out += "HA[" + std::to_string(s.handicap) + "]KM[" + fixed6(s.komi) + "]\n";
     if (s.handicap > 0) {
         out += "AB";
-        for (int i = 0; i < handicap_end; ++i) out += "[" + point_text(e.move_stack[i].where) + "]";
+        for (int i = 0; i < handicap_end; ++i) {
+            out += '[';
+            out += point_text(e.move_stack[i].where);
+            out += ']';
+        }
         out += "\n";
     }
     if (game.is_over()) {

@@ -8,6 +8,19 @@ using gtp::arguments;
 using gtp::failure;
 using gtp::vertex;
 
+namespace {
+
+std::string vertex_list(const std::vector<vertex>& vertices) {
+    std::string list;
+    for (const vertex& v : vertices) {
+        if (!list.empty()) list += ' ';
+        list += gtp::vertex_text(v);
+    }
+    return list;
+}
+
+}  // namespace
+
 gtp_front_end::gtp_front_end(const gtp_options& options)
     : options_(options), control_(ui_, [](engine& e) { return area_score(e); }) {
     session_settings();
@@ -46,8 +59,7 @@ void gtp_front_end::register_commands() {
     registry_.add("list_commands", [this](const arguments& a) {
         a.require(0);
         std::string list;
-        for (const std::string& name : registry_.names())
-            list += name + "\n";
+        for (const std::string& name : registry_.names()) list += name + "\n";
         return list;
     });
     registry_.add("quit", [this](const arguments& a) {
@@ -121,8 +133,7 @@ std::string gtp_front_end::undo() {
     if (!control_.m_game.can_undo(control_.undo_limit() + entries - 1)) {
         throw failure("cannot undo");
     }
-    for (int i = 0; i < entries; ++i)
-        control_.undo();
+    for (int i = 0; i < entries; ++i) control_.undo();
     if (!entries_per_play_.empty()) entries_per_play_.pop_back();
     return "";
 }
@@ -134,8 +145,7 @@ void gtp_front_end::require_empty_board() const {
 // The protocol's handicap stones are the first entries of the record, as the
 // engine's own are, so that undo, saving and the undo limit treat them alike.
 void gtp_front_end::place_handicap_stones(const std::vector<vertex>& stones) {
-    for (const vertex& v : stones)
-        control_.m_game.play(v.x, v.y, 1);
+    for (const vertex& v : stones) control_.m_game.play(v.x, v.y, 1);
     control_.m_nHandicap = static_cast<int>(stones.size());
     control_.m_nSetupStones = 0;
     control_.m_nSide = -1;
@@ -157,16 +167,12 @@ std::string gtp_front_end::fixed_handicap(const arguments& a) {
     stones.insert(stones.end(), sides, sides + side_stones);
     if (n >= 5 && n % 2 == 1) stones.push_back({10, 10});
     place_handicap_stones(stones);
-    std::string reply;
-    for (const vertex& v : stones)
-        reply += (reply.empty() ? "" : " ") + gtp::vertex_text(v);
-    return reply;
+    return vertex_list(stones);
 }
 
 std::string gtp_front_end::set_free_handicap(const arguments& a) {
     std::vector<vertex> stones;
-    for (int i = 0; i < a.size(); ++i)
-        stones.push_back(a.point(i));
+    for (int i = 0; i < a.size(); ++i) stones.push_back(a.point(i));
     require_empty_board();
     const bool repeated = std::any_of(stones.begin(), stones.end(), [&](const vertex& v) {
         return std::count(stones.begin(), stones.end(), v) > 1;
@@ -203,14 +209,13 @@ std::string gtp_front_end::showboard() {
 std::string gtp_front_end::list_stones(const arguments& a) {
     a.require(1);
     const int colour = a.colour(0);
-    std::string list;
+    std::vector<vertex> stones;
     for (int y = 1; y <= 19; ++y) {
         for (int x = 1; x <= 19; ++x) {
-            if (control_.m_game.colour_at(x, y) != colour) continue;
-            list += (list.empty() ? "" : " ") + gtp::vertex_text({x, y});
+            if (control_.m_game.colour_at(x, y) == colour) stones.push_back({x, y});
         }
     }
-    return list;
+    return vertex_list(stones);
 }
 
 std::string gtp_front_end::loadsgf(const arguments& a) {
