@@ -3,6 +3,7 @@
 #include "engine/diagnostics.h"
 
 engine::engine() : move_stack(stack_size), history(stack_size) {
+    read_depth_limits();
     build_points();
     // The live key carries the turn word from the start, as it does after
     // every push and pop.

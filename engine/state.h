@@ -78,6 +78,13 @@ public:
     void print_board();
 
     // --- settings, handicap and random numbers --------------------------
+    // The depth prompt of a debug console (WINKIRVO_CONSOLE=1): reads status,
+    // connection and life-and-death depths, in that order; without a console
+    // the defaults stay.
+    void read_depth_limits();
+    void set_depth_limits(int status, int connection, int life_death);
+    // Black stones on the fixed handicap points, made with push (no history).
+    void place_handicap(int n);
 
     // --- transposition table, proof base and tactical reading -----------
 
