@@ -7,11 +7,11 @@
 #include "engine/state.h"
 
 void engine::read_depth_limits() {
+    diag::print("max_depth_status max_depth_connection max_depth_L&D");
+    diag::flush();
     // A desktop program has no console to answer; only a debug console is
     // asked, so that nothing ever blocks on standard input by default.
     if (!diag::console_enabled()) return;
-    diag::print("max_depth_status max_depth_connection max_depth_L&D");
-    diag::flush();
     if (std::scanf("%d%d%d", &max_depth_status, &max_depth_connection, &max_depth_life_death) !=
         3) {
         std::clearerr(stdin);

@@ -296,7 +296,14 @@ bool game_control::load_text(const std::string& file_contents) {
         ui_.message_box("The file is empty: there is no game to read.");
         return false;
     }
-    if (!m_reader.read(prepare_sgf_text(file_contents))) {
+    const std::string text = prepare_sgf_text(file_contents);
+    // A file cut short before its first ")" leaves nothing to read; opening
+    // it as an empty game would pass a broken file off as a good one.
+    if (text.find_first_not_of(" \t") == std::string::npos) {
+        ui_.message_box("The file holds no complete game record: no \")\" closes it.");
+        return false;
+    }
+    if (!m_reader.read(text)) {
         if (!m_reader.message.empty()) ui_.message_box(m_reader.message);
         return false;
     }

@@ -4,6 +4,9 @@
 #include <cmath>
 
 std::string prepare_sgf_text(const std::string& file_contents) {
+    // Only the main line up to the end of the first variation is read; a
+    // text that never closes a game tree holds no game at all.
+    if (file_contents.find(')') == std::string::npos) return "";
     std::string joined;
     joined.reserve(file_contents.size());
     for (size_t i = 0; i < file_contents.size(); ++i) {
@@ -228,10 +231,13 @@ bool SgfReader::read_real(float& number) {
     if (!read_value(value)) return false;
     int digits = 0;
     int dots = 0;
-    for (char c : value) {
-        if (is_digit(c)) {
+    // A leading minus sign is read too: the writer saves a negative komi,
+    // and a saved game must open again.
+    const size_t sign = !value.empty() && value[0] == '-' ? 1 : 0;
+    for (size_t i = sign; i < value.size(); ++i) {
+        if (is_digit(value[i])) {
             ++digits;
-        } else if (c == '.') {
+        } else if (value[i] == '.') {
             ++dots;
         } else {
             dots = 2;

@@ -53,7 +53,10 @@ std::string construct_with_input(bool console, const char* input, int depths[3])
 
 TEST(DepthPrompt, DefaultsWithoutAConsoleAndNothingIsRead) {
     int depths[3];
-    EXPECT_EQ(construct_with_input(false, "3 4 5\n", depths).find("max_depth"), std::string::npos);
+    // The prompt is still shown, but nobody is asked.
+    EXPECT_EQ(construct_with_input(false, "3 4 5\n", depths)
+                  .rfind("max_depth_status max_depth_connection max_depth_L&D", 0),
+              0u);
     EXPECT_EQ(depths[0], 6);
     EXPECT_EQ(depths[1], 6);
     EXPECT_EQ(depths[2], 6);

@@ -485,6 +485,9 @@ TEST_F(RefusedFile, IllegalMovesAndStones) {
 TEST_F(RefusedFile, ReaderErrorsAndEmptyFiles) {
     expect_refused("(;B[dd];B[pp])", "Wrong player at move 2");
     expect_refused("", "The file is empty: there is no game to read.");
+    expect_refused("(;GM[1]SZ[19];B[dd];W[pp]",
+                   "The file holds no complete game record: no \")\" closes it.");
+    expect_refused("  \n", "The file holds no complete game record: no \")\" closes it.");
     // A text that ends inside a value is refused without a message.
     const document_state before(doc);
     ui.messages.clear();

@@ -198,8 +198,10 @@ TEST(EngineNetworks, BuiltInOrderAndNeutralWithoutFiles) {
     test::scoped_data_dir dir;
     test::diag_capture log;
     engine e;
-    // The whole start-up log without data files: libraries, then networks.
+    // The whole start-up log without data files: the depth prompt, the
+    // libraries, then the networks.
     EXPECT_EQ(log.text(),
+              "max_depth_status max_depth_connection max_depth_L&D"
               " file j_mini.dat not found  file j_corner.dat not found "
               " file j_side.dat not found  file j_fuseki.dat not found "
               "Error: Couldn't find file harass.dat \n"

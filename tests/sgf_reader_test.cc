@@ -17,8 +17,8 @@ SgfReader read(const std::string& contents) {
 TEST(SgfText, LinesJoinedMainLineKept) {
     EXPECT_EQ(prepare_sgf_text("(;GM[1]\r\nC[two\nlines]\n;B[dd](;W[pp])(;W[dp]))"),
               ";GM[1]C[twolines];B[dd];W[pp]");
-    EXPECT_EQ(prepare_sgf_text("(;B[dd]"), ";B[dd]");     // no ")" at all
-    EXPECT_EQ(prepare_sgf_text(";C[a\rb]"), ";C[a\rb]");  // a lone CR stays
+    EXPECT_EQ(prepare_sgf_text("(;B[dd]"), "");              // no ")" at all
+    EXPECT_EQ(prepare_sgf_text(";C[a\rb])"), ";C[a\rb]");  // a lone CR stays
     EXPECT_EQ(prepare_sgf_text("C[x)y]"), "C[x");
 }
 
@@ -47,7 +47,10 @@ TEST(SgfReader, EveryMessage) {
         {"(;B[dd]AW[pp];W[dp])",
          "Stones may not be placed with the AW property after moves have started"},
         {"(;GM[x1];B[dd])", "Illegal integer: x1"},
-        {"(;KM[-0.5];B[dd])", "Illegal float: -0.5"},
+        {"(;KM[+0.5];B[dd])", "Illegal float: +0.5"},
+        {"(;KM[0.5-];B[dd])", "Illegal float: 0.5-"},
+        {"(;KM[--1];B[dd])", "Illegal float: --1"},
+        {"(;KM[-];B[dd])", "Illegal float: -"},
         {"(;KM[1.2.3];B[dd])", "Illegal float: 1.2.3"},
         {"(;PL[X];B[dd])", "Illegal player string: X"},
         {"(;B[TT];W[dd])", "Illegal point string: TT"},
@@ -117,6 +120,7 @@ TEST(SgfReader, KomiMovesAndPasses) {
     EXPECT_EQ(r.next_mover, 1);
     EXPECT_EQ(r.consecutive_passes, 0);
     EXPECT_FLOAT_EQ(read("(;KM[.5])").komi, 0.5f);
+    EXPECT_FLOAT_EQ(read("(;KM[-0.5])").komi, -0.5f);  // as the writer saves it
     EXPECT_FLOAT_EQ(read("(;KM[7.])").komi, 7.0f);
     EXPECT_FLOAT_EQ(read("(;GM[1])").komi, 5.5f);  // reset at every read
 }
