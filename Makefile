@@ -1,17 +1,21 @@
 # Two commands set up everything on a fresh Debian machine:
-#   make test   installs what the build and the tests need, builds, runs every test
+#   make test   installs what the build and the tests need, builds, runs every test,
+#               then fuzzes the SGF loading for a minute
 #   make bench  builds in Release and runs the benchmarks
+#   make fuzz   fuzzes the SGF loading for ten minutes
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 TEST_DIR := build/test
 RELEASE_DIR := build/release
+FUZZ_DIR := build/fuzz
+FUZZ_TARGET := winkirvo_fuzz_sgf_load
 
 # Debian packages the build and the tests need.
-PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps test bench clean
+.PHONY: all deps test bench fuzz fuzz-build fuzz-run clean
 
 all: test
 
@@ -29,6 +33,22 @@ test: deps
 	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINKIRVO_SANITIZE=ON
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) --no-print-directory fuzz-run FUZZ_SECONDS=60
+
+fuzz: deps
+	$(MAKE) --no-print-directory fuzz-run FUZZ_SECONDS=600
+
+# libFuzzer needs clang: its own build directory.  New inputs go to
+# $(FUZZ_DIR)/corpus; the committed seeds in fuzz/corpus are only read.
+fuzz-build:
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DWINKIRVO_FUZZ=ON -DWINKIRVO_TESTS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_TARGET)
+
+fuzz-run: fuzz-build
+	mkdir -p $(FUZZ_DIR)/corpus $(FUZZ_DIR)/artifacts
+	$(FUZZ_DIR)/fuzz/$(FUZZ_TARGET) -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
+	  -artifact_prefix=$(FUZZ_DIR)/artifacts/ $(FUZZ_DIR)/corpus fuzz/corpus
 
 bench: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF

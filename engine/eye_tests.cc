@@ -23,8 +23,7 @@ int point::eye_by_liberties(int c) {
         if (strong_enemy(neighbours[k])) return 0;
     }
     int counted = 0;
-    for (int k = 0; k < n_diagonals; ++k)
-        counted += strong_enemy(diagonals[k]);
+    for (int k = 0; k < n_diagonals; ++k) counted += strong_enemy(diagonals[k]);
     return diagonals_close(this, counted);
 }
 
@@ -45,8 +44,7 @@ int point::eye_by_capture(int c) {
 double point::eye_value(int c) {
     if (colour == c) return 0.0;
     int s = 0;
-    for (int k = 0; k < n_neighbours; ++k)
-        s += c * neighbours[k]->colour;
+    for (int k = 0; k < n_neighbours; ++k) s += c * neighbours[k]->colour;
     if (s < n_neighbours - 1) return 0.0;
     const double base = s == n_neighbours - 1 ? 0.5 : 1.0;
     // An empty diagonal where the enemy cannot sensibly play counts as ours.

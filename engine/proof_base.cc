@@ -75,8 +75,7 @@ std::unique_ptr<proof_record> proof_base::remove(proof_record* record) {
 }
 
 void proof_base::clear() {
-    for (bucket& b : buckets_)
-        b.clear();
+    for (bucket& b : buckets_) b.clear();
     n_ = 0;
     total_ = 0;
 }
@@ -99,8 +98,7 @@ std::vector<int> proof_base::count_by_move_number(int& lowest, int& highest) con
 void proof_base::purge_old() {
     int lowest, highest;
     std::vector<int> counts = count_by_move_number(lowest, highest);
-    for (int m = lowest; m <= highest; ++m)
-        diag::print("%d ", counts[m]);
+    for (int m = lowest; m <= highest; ++m) diag::print("%d ", counts[m]);
     // Records neither made nor confirmed in the last five move numbers go.
     for (bucket& b : buckets_) {
         for (auto it = b.begin(); it != b.end();) {
@@ -116,7 +114,6 @@ void proof_base::purge_old() {
     int ignored_low, ignored_high;
     counts = count_by_move_number(ignored_low, ignored_high);
     diag::print("\n");
-    for (int m = lowest; m <= highest; ++m)
-        diag::print("%d ", counts[m]);
+    for (int m = lowest; m <= highest; ++m) diag::print("%d ", counts[m]);
     diag::print("\n");
 }

@@ -24,8 +24,7 @@ point_set moves_to_follow(search_goal& goal, point_set& targets, int depth, int 
 }
 
 void print_search_moves(engine& e) {
-    for (int i = e.search_start; i < e.no_moves; ++i)
-        e.move_stack[i].where->print(diag::out());
+    for (int i = e.search_start; i < e.no_moves; ++i) e.move_stack[i].where->print(diag::out());
 }
 
 }  // namespace

@@ -17,8 +17,7 @@ proof_record::proof_record(int k, const point_set& t, int c, int number, point* 
 
 int proof_record::key_of(int kind, const point_set& targets) {
     int sum = 0;
-    for (const point* p : targets.to_vector())
-        sum += p->index;
+    for (const point* p : targets.to_vector()) sum += p->index;
     return kind * 10000 + sum;
 }
 

@@ -28,8 +28,7 @@ proof_tree::node* proof_tree::make_node(point* move, node* parent) {
 }
 
 void proof_tree::children(point_set& set) const {
-    for (const node* child : current_->children)
-        set.add(child->move);
+    for (const node* child : current_->children) set.add(child->move);
 }
 
 void proof_tree::add_child(point* move) {
@@ -56,10 +55,8 @@ void proof_tree::descend(point* move) {
 
 void proof_tree::print_path(const node* n) {
     std::vector<const node*> path;
-    for (; n != nullptr && n->move != nullptr; n = n->parent)
-        path.push_back(n);
-    for (auto it = path.rbegin(); it != path.rend(); ++it)
-        (*it)->move->print(diag::out());
+    for (; n != nullptr && n->move != nullptr; n = n->parent) path.push_back(n);
+    for (auto it = path.rbegin(); it != path.rend(); ++it) (*it)->move->print(diag::out());
     diag::print("\n");
 }
 
@@ -96,12 +93,10 @@ void proof_tree::copy_to(proof_tree& other) const {
         c->parent = copy_of(n->parent);
         c->link = copy_of(n->link);
         c->copy = nullptr;
-        for (node*& child : c->children)
-            child = child->copy;
+        for (node*& child : c->children) child = child->copy;
     }
     other.root_->children = root_->children;
-    for (node*& child : other.root_->children)
-        child = child->copy;
+    for (node*& child : other.root_->children) child = child->copy;
     other.node_count_ = node_count_;
     other.depth_ = depth_;
 }

@@ -3,16 +3,42 @@
 #include "engine/diagnostics.h"
 
 engine::engine() : move_stack(stack_size), history(stack_size) {
+    read_depth_limits();
     table = std::make_unique<transposition_table>();
     build_points();
+    // The live key carries the turn word from the start, as it does after
+    // every push and pop.
+    key.key_update_turn(turn(), no_moves, nullptr);
+    build_joseki_libraries();
+    build_networks();
+    build_goals();
+    proofs = std::make_unique<proof_base>();
+    templates = std::make_unique<shape_templates>(*this);
+}
+
+void engine::build_goals() {
     goal_quick_capture = std::make_unique<quick_capture_goal>(this);
     goal_quick_escape = std::make_unique<quick_escape_goal>(this);
     goal_capture = std::make_unique<capture_goal>(this);
     goal_defend = std::make_unique<defend_goal>(this);
-    proofs = std::make_unique<proof_base>();
-    // The live key carries the turn word from the start, as it does after
-    // every push and pop.
-    key.key_update_turn(turn(), no_moves, nullptr);
+}
+
+void engine::build_joseki_libraries() {
+    // Each library goes to the front, so the broadest is consulted first.
+    for (const char* name : {"j_mini.dat", "j_corner.dat", "j_side.dat", "j_fuseki.dat"}) {
+        joseki_libraries.insert(joseki_libraries.begin(),
+                                std::make_unique<joseki_library>(*this, name));
+    }
+}
+
+void engine::build_networks() {
+    harass_net = std::make_unique<feature_net>(14, 20, 1, "harass.dat");
+    safety_net = std::make_unique<feature_net>(19, 10, 1, "safe_19_10.dat");
+    territory_net = std::make_unique<feature_net>(7, 11, 1, "terr.dat");
+    shape_net = std::make_unique<pattern_net>(167, 100, 2, "shape.dat");
+    tsume_net = std::make_unique<pattern_net>(53, 50, 1, "tsume.dat");
+    diag::print(" tsume gain %f\n", 1.0);
+    tsume_net->net().setgain(1.0);
 }
 
 engine::~engine() {
@@ -20,6 +46,13 @@ engine::~engine() {
     // records of the moves on the stack; taking every move back returns them
     // all to the points, whose destructors free them.
     while (no_moves > 0) pop();
+}
+
+void engine::lookup_joseki(point_set& j, int a) {
+    for (const auto& library : joseki_libraries) {
+        if (!j.empty()) return;
+        library->lookup(j, a);
+    }
 }
 
 void engine::build_points() {

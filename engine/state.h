@@ -8,12 +8,16 @@
 #include <vector>
 
 #include "engine/ab.h"
+#include "engine/feature_net.h"
+#include "engine/joseki_library.h"
 #include "engine/move_record.h"
+#include "engine/pattern_net.h"
 #include "engine/point.h"
 #include "engine/point_set.h"
 #include "engine/position_key.h"
 #include "engine/proof_base.h"
 #include "engine/proof_record.h"
+#include "engine/shape_templates.h"
 #include "engine/str.h"
 #include "engine/transposition_table.h"
 
@@ -78,6 +82,13 @@ public:
     void print_board();
 
     // --- settings, handicap and random numbers --------------------------
+    // The depth prompt of a debug console (WINKIRVO_CONSOLE=1): reads status,
+    // connection and life-and-death depths, in that order; without a console
+    // the defaults stay.
+    void read_depth_limits();
+    void set_depth_limits(int status, int connection, int life_death);
+    // Black stones on the fixed handicap points, made with push (no history).
+    void place_handicap(int n);
 
     // --- transposition table, proof base and tactical reading -----------
     // The table of the current reading (replaced at both ends of every
@@ -94,6 +105,7 @@ public:
     std::unique_ptr<search_goal> goal_cut;
     std::unique_ptr<search_goal> goal_kill;
     std::unique_ptr<search_goal> goal_live;
+    void build_goals();
     // Ladder nodes allowed to the terminal tests of one search.
     static constexpr int ladder_budget = 1000;
     int ladder_budget_base = 0;  // ladder_count when the current search began
@@ -150,10 +162,34 @@ public:
     void kikashi_pass(int colour);
 
     // --- networks and shape evaluator -----------------------------------
+    // Built in this order after the joseki libraries; with a weight file
+    // missing, that network answers 0.5 everywhere.
+    std::unique_ptr<feature_net> harass_net;     // "harass.dat", 14-20-1
+    std::unique_ptr<feature_net> safety_net;     // "safe_19_10.dat", 19-10-1
+    std::unique_ptr<feature_net> territory_net;  // "terr.dat", 7-11-1
+    std::unique_ptr<pattern_net> shape_net;      // "shape.dat", 167-100-2
+    std::unique_ptr<pattern_net> tsume_net;      // "tsume.dat", 53-50-1: loaded, never evaluated
+    void build_networks();
+    // Shape value (output 0) of empty point p as a move for colour m; the
+    // sente value (output 1) goes to sente.  0.0 for the pass point, sente
+    // then unchanged.  Results are memoised on the point by feature vector.
+    double shape_eval(point* p, int m, double& sente);
+    // The 46 shape features of p for mover m (board left as found).
+    shape_features build_features(point* p, int m);
+    // Fills shape_net's 167 inputs from the record's features.
+    void encode(shape_features& r);
 
     // --- connections, groups, eyes and territory ------------------------
 
     // --- joseki libraries, shape templates and moyo ---------------------
+    // Consulted in this order: j_fuseki, j_side, j_corner, j_mini, from the
+    // whole board down to a small corner.
+    std::vector<std::unique_ptr<joseki_library>> joseki_libraries;
+    std::unique_ptr<shape_templates> templates;
+    // Lets the libraries, in order, add their moves for mover a to j until
+    // one of them has added some.
+    void lookup_joseki(point_set& j, int a);
+    void build_joseki_libraries();
 
     // --- move generation -------------------------------------------------
 

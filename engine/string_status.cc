@@ -24,8 +24,7 @@ void add_once(std::vector<str*>& list, str* s) {
 // Every string on the board once, in the order of its lowest stone.
 std::vector<str*> board_strings(engine& e) {
     std::vector<str*> strings;
-    for (int k = 0; k < e.n_points; ++k)
-        add_once(strings, e.points[k]->str_ptr);
+    for (int k = 0; k < e.n_points; ++k) add_once(strings, e.points[k]->str_ptr);
     return strings;
 }
 
@@ -164,8 +163,7 @@ void first_line_check(engine& e, point* m) {
         if (x != nullptr && e.is_legal_move(x, c)) {
             std::vector<point*> stones = {ours[0]->stones.first(), ours[1]->stones.first()};
             e.push(x, c);
-            for (point* p : stones)
-                lost = lost || e.ladder_capture(p->str_ptr, 0, 100) == 1;
+            for (point* p : stones) lost = lost || e.ladder_capture(p->str_ptr, 0, 100) == 1;
             e.pop();
         }
     }
@@ -193,14 +191,12 @@ int status_after_move(engine& e, str* f, point* move, std::vector<str*>* followe
 std::vector<str*> strings_near_move(engine& e, point* move) {
     std::vector<str*> near;
     if (move->colour != 0) add_once(near, move->str_ptr);
-    for (point* q : move->near2.to_vector())
-        add_once(near, q->str_ptr);
+    for (point* q : move->near2.to_vector()) add_once(near, q->str_ptr);
     const move_record* last = e.last_move();
     if (last == nullptr || last->where != move) return near;
     for (int i = 0; i < last->captured.count(); ++i) {
         for (point* q : last->captured.at(i)->stones.to_vector()) {
-            for (int k = 0; k < q->n_neighbours; ++k)
-                add_once(near, q->neighbours[k]->str_ptr);
+            for (int k = 0; k < q->n_neighbours; ++k) add_once(near, q->neighbours[k]->str_ptr);
         }
     }
     return near;
@@ -210,8 +206,7 @@ std::vector<str*> strings_near_move(engine& e, point* move) {
 
 void engine::evaluate_all_strings() {
     diag::print("S");
-    for (str* s : board_strings(*this))
-        s->status = read_status(*this, s, nullptr);
+    for (str* s : board_strings(*this)) s->status = read_status(*this, s, nullptr);
     kikashi_pass(turn());
     atari_pair_correction(*this);
     diag::print(".");
@@ -232,8 +227,7 @@ void engine::update_status_after_move(point* move) {
     }
     std::vector<str*> near = strings_near_move(*this, move);
     std::vector<str*> followers;
-    for (str* f : near)
-        f->status = status_after_move(*this, f, move, &followers);
+    for (str* f : near) f->status = status_after_move(*this, f, move, &followers);
     for (str* f : followers) {
         if (!contains(near, f)) f->status = status_after_move(*this, f, move, nullptr);
     }

@@ -62,7 +62,6 @@ void transposition_table::purge_undecided() {
 
 int transposition_table::count() const {
     int n = 0;
-    for (const bucket& b : buckets_)
-        n += b.count;
+    for (const bucket& b : buckets_) n += b.count;
     return n;
 }

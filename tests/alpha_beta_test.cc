@@ -3,7 +3,7 @@
 #include "engine/state.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/board_snapshot.h"
-#include "tests/support/captured_output.h"
+#include "tests/support/diag_capture.h"
 #include "tests/support/scripted_goal.h"
 
 namespace {
@@ -30,11 +30,9 @@ class AlphaBeta : public ::testing::Test {
     // The key of the position after the given moves, alternating from Black.
     position_key key_after(std::vector<const char*> moves) {
         int colour = 1;
-        for (const char* m : moves)
-            e.push(pt(e, m), colour), colour = -colour;
+        for (const char* m : moves) e.push(pt(e, m), colour), colour = -colour;
         position_key k = e.key;
-        for (size_t i = 0; i < moves.size(); ++i)
-            e.pop();
+        for (size_t i = 0; i < moves.size(); ++i) e.pop();
         return k;
     }
     position_key* stored(std::vector<const char*> moves) { return e.table->find(key_after(moves)); }
@@ -157,7 +155,7 @@ TEST_F(AlphaBeta, AnUpperBoundAboveTheStoredCapIsReportedAndClamped) {
     e.table->insert(key_after({}))->set_bounds(0, -1);
     e.table->insert(key_after({"aa"}))->set_bounds(0, 0);
     goal.moves[""] = {"aa"};
-    test::captured_output out;
+    test::diag_capture out;
     search(4);
     EXPECT_EQ(out.text(), "\nZ could this happen?");
     EXPECT_EQ(lower, 0);
@@ -276,7 +274,7 @@ TEST_F(GenericCan, SetsTheSearchStartAndTheLadderBudget) {
 TEST_F(GenericCan, WithoutARecordItReportsAndStillAnswers) {
     goal.moves[""] = {"aa"};
     goal.values["aa"] = -1;
-    test::captured_output out;
+    test::diag_capture out;
     EXPECT_EQ(can(4, nullptr), 1);
     EXPECT_EQ(out.text().rfind(" error generic_can... state.cc ", 0), 0u);
 }

@@ -6,18 +6,20 @@
 namespace {
 
 class Geometry : public ::testing::Test {
-protected:
+  protected:
     engine e;
     std::vector<std::pair<int, int>> neighbours(int x, int y) {
         std::vector<std::pair<int, int>> out;
         point* p = e.at(x, y);
-        for (int k = 0; k < p->n_neighbours; ++k) out.push_back({p->neighbours[k]->x, p->neighbours[k]->y});
+        for (int k = 0; k < p->n_neighbours; ++k)
+            out.push_back({p->neighbours[k]->x, p->neighbours[k]->y});
         return out;
     }
     std::vector<std::pair<int, int>> diagonals(int x, int y) {
         std::vector<std::pair<int, int>> out;
         point* p = e.at(x, y);
-        for (int k = 0; k < p->n_diagonals; ++k) out.push_back({p->diagonals[k]->x, p->diagonals[k]->y});
+        for (int k = 0; k < p->n_diagonals; ++k)
+            out.push_back({p->diagonals[k]->x, p->diagonals[k]->y});
         return out;
     }
     using pairs = std::vector<std::pair<int, int>>;
@@ -95,7 +97,8 @@ TEST_F(Geometry, WindowsAreNormalisedToTheUpperLeftOctant) {
     auto null_pattern = [&](int x, int y) {
         std::string s;
         for (auto& row : e.at(x, y)->window)
-            for (point* q : row) s += q ? '1' : '0';
+            for (point* q : row)
+                s += q ? '1' : '0';
         return s;
     };
     EXPECT_EQ(null_pattern(1, 1), null_pattern(1, 19));

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -42,7 +43,19 @@ TEST(Diagnostics, MessagesGoToTheChosenStream) {
     EXPECT_STREQ(buffer, "error NULL set first");
 }
 
-using DiagnosticsDeathTest = ::testing::Test;
+// Each death test works in a directory of its own: ctest runs tests in
+// parallel, and they all write "error.txt".
+class DiagnosticsDeathTest : public ::testing::Test {
+protected:
+    std::filesystem::path saved_ = std::filesystem::current_path();
+    void SetUp() override {
+        std::filesystem::path dir =
+            saved_ / ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::filesystem::create_directories(dir);
+        std::filesystem::current_path(dir);
+    }
+    void TearDown() override { std::filesystem::current_path(saved_); }
+};
 
 TEST_F(DiagnosticsDeathTest, CrashWritesErrorTxtAndFails) {
     {
@@ -75,7 +88,8 @@ TEST_F(DiagnosticsDeathTest, TheMoveStackIsNeverOverrun) {
     EXPECT_EXIT(
         {
             engine e;
-            for (int i = 0; i <= engine::stack_size; ++i) e.push(e.pass_point, i % 2 ? -1 : 1);
+            for (int i = 0; i <= engine::stack_size; ++i)
+                e.push(e.pass_point, i % 2 ? -1 : 1);
         },
         ::testing::ExitedWithCode(EXIT_FAILURE), "");
     EXPECT_NE(read_file("error.txt").find("move stack is full"), std::string::npos);
@@ -84,9 +98,8 @@ TEST_F(DiagnosticsDeathTest, TheMoveStackIsNeverOverrun) {
 TEST_F(DiagnosticsDeathTest, CrashHookRunsBeforeTheEnd) {
     EXPECT_EXIT(
         {
-            diag::set_crash_hook([](const std::string& m) {
-                std::ofstream("hook.txt") << "saw " << m;
-            });
+            diag::set_crash_hook(
+                [](const std::string& m) { std::ofstream("hook.txt") << "saw " << m; });
             diag::crash("error kikashi");
         },
         ::testing::ExitedWithCode(EXIT_FAILURE), "");

@@ -11,9 +11,7 @@ using test::pt;
 
 TEST(Rules, CaptureOfOneAndOfSeveralStrings) {
     engine e;
-    test::place(e, {".XO",
-                    "XO.",
-                    ".X"});
+    test::place(e, {".XO", "XO.", ".X"});
     // The white stone on bb has one liberty, cb.
     ASSERT_EQ(pt(e, "bb")->liberties(), 1);
     e.push(pt(e, "cb"), 1);
@@ -23,10 +21,7 @@ TEST(Rules, CaptureOfOneAndOfSeveralStrings) {
 
     engine m;
     // One Black stone on ab takes two white strings at once.
-    test::place(m, {"OX",
-                    ".O",
-                    "OX",
-                    "X"});
+    test::place(m, {"OX", ".O", "OX", "X"});
     ASSERT_EQ(pt(m, "aa")->liberties(), 1);
     ASSERT_EQ(pt(m, "ac")->liberties(), 1);
     m.push(pt(m, "ab"), 1);
@@ -43,29 +38,25 @@ TEST(Rules, CaptureOfOneAndOfSeveralStrings) {
 
 TEST(Rules, SuicideIsRefusedUnlessItCaptures) {
     engine e;
-    test::place(e, {".O",
-                    "O"});
+    test::place(e, {".O", "O"});
     EXPECT_EQ(e.is_legal_move(pt(e, "aa"), 1), 0);
     EXPECT_EQ(e.is_legal_move(pt(e, "aa"), -1), 1);
     engine f;
     // Same shape, but one white stone is in atari.
-    test::place(f, {".OX",
-                    "OX"});
+    test::place(f, {".OX", "OX"});
     EXPECT_EQ(f.is_legal_move(pt(f, "aa"), 1), 1);
     EXPECT_EQ(f.is_legal_move(pt(f, "ca"), 1), 0);  // occupied
     EXPECT_EQ(f.is_legal_move(f.pass_point, 1), 1);
 }
 
 class Ko : public ::testing::Test {
-protected:
+  protected:
     engine e;
     void SetUp() override {
         // .XO.      Black takes at cb, White may not retake at bb at once.
         // XO.O
         // .XO.
-        test::place(e, {".XO.",
-                        "XO.O",
-                        ".XO."});
+        test::place(e, {".XO.", "XO.O", ".XO."});
     }
 };
 
@@ -92,8 +83,7 @@ TEST_F(Ko, RetakeAllowedAfterAPairOfPasses) {
 
 // Black da takes the two white stones ba, ca and is left with one liberty;
 // White's recapture on ca takes a single stone but is not a ko.
-const std::vector<std::string> two_for_one = {"XOO.O",
-                                              ".XXO"};
+const std::vector<std::string> two_for_one = {"XOO.O", ".XXO"};
 
 TEST(Rules, TwoStonesTakenThenOneRecapturedIsLegal) {
     engine e;
@@ -143,16 +133,14 @@ TEST(Rules, SensibleMoves) {
     engine g;
     // Black aa takes ba in a ko shape: one liberty, but White may not retake
     // at once, so the capture is sensible.
-    test::place(g, {".OX",
-                    "OX"});
+    test::place(g, {".OX", "OX"});
     EXPECT_EQ(g.is_sensible_move(pt(g, "aa"), 1), 1);
     EXPECT_EQ(test::board_mismatch(g), "");
 }
 
 TEST(Rules, RemoveIllegalAndUnsensible) {
     engine e;
-    test::place(e, {".O",
-                    "O"});
+    test::place(e, {".O", "O"});
     point_set s;
     s.add(pt(e, "aa"));
     s.add(pt(e, "dd"));
@@ -188,7 +176,8 @@ TEST(History, PlayUndoRedo) {
 TEST(History, ResetBoardEmptiesEverything) {
     engine e;
     unsigned seed = 7;
-    for (int i = 0; i < 60; ++i) e.play_move(test::random_legal_move(e, seed, 1, 19, 1, 19), e.turn());
+    for (int i = 0; i < 60; ++i)
+        e.play_move(test::random_legal_move(e, seed, 1, 19, 1, 19), e.turn());
     e.reset_board();
     EXPECT_EQ(e.no_moves, 0);
     EXPECT_FALSE(e.can_redo());
@@ -224,7 +213,8 @@ struct snapshot {
 
 std::vector<int> sorted_indices(const std::vector<point*>& v) {
     std::vector<int> out;
-    for (point* p : v) out.push_back(p->index);
+    for (point* p : v)
+        out.push_back(p->index);
     std::sort(out.begin(), out.end());
     return out;
 }
@@ -236,12 +226,14 @@ void expect_restored(engine& e, const snapshot& before, const point* moved) {
         EXPECT_EQ(after.stones.at(s), stones);
         bool near_move = moved->n_neighbours > 0 && s->liberties.contains(moved);
         if (near_move) {
-            EXPECT_EQ(sorted_indices(after.liberties.at(s)), sorted_indices(before.liberties.at(s)));
+            EXPECT_EQ(sorted_indices(after.liberties.at(s)),
+                      sorted_indices(before.liberties.at(s)));
         } else {
             EXPECT_EQ(after.liberties.at(s), before.liberties.at(s));
         }
     }
-    for (int w = 0; w < position_key::n_words; ++w) EXPECT_EQ(after.key.words[w], before.key.words[w]);
+    for (int w = 0; w < position_key::n_words; ++w)
+        EXPECT_EQ(after.key.words[w], before.key.words[w]);
 }
 
 struct game_counts {
@@ -250,7 +242,7 @@ struct game_counts {
 };
 
 game_counts play_random_game(unsigned seed, int moves, int x0, int x1, int y0, int y1,
-                      const std::vector<std::string>& setup = {}) {
+                             const std::vector<std::string>& setup = {}) {
     engine e;
     test::place(e, setup);
     unsigned state = seed;
@@ -291,13 +283,8 @@ TEST(RandomGames, ClosedCornerForcesCapturesAndKo) {
     // A white wall whose only liberties lie inside the corner, sealed by a
     // living black wall: everything in the corner can be captured, the white
     // wall included, as on a small board.
-    const std::vector<std::string> walls = {".....OX",
-                                            ".....OX",
-                                            ".....OX",
-                                            ".....OX",
-                                            ".....OX",
-                                            "OOOOOOX",
-                                            "XXXXXXX"};
+    const std::vector<std::string> walls = {".....OX", ".....OX", ".....OX", ".....OX",
+                                            ".....OX", "OOOOOOX", "XXXXXXX"};
     game_counts total;
     for (unsigned seed : {11u, 12u, 13u, 14u, 15u}) {
         game_counts counts = play_random_game(seed, 500, 1, 6, 1, 6, walls);

@@ -5,7 +5,7 @@
 namespace {
 
 class PointSet : public ::testing::Test {
-protected:
+  protected:
     engine e;
     point* a = e.at(3, 3);
     point* b = e.at(4, 4);
@@ -31,11 +31,13 @@ TEST_F(PointSet, NewestFirstAndRepeatedAddChangesNothing) {
 
 TEST_F(PointSet, CursorCyclesAndReturnsToTheFrontAfterChanges) {
     point_set s;
-    for (point* p : {a, b, c}) s.add(p);
+    for (point* p : {a, b, c})
+        s.add(p);
     EXPECT_EQ(s.next(), c);
     EXPECT_EQ(s.next(), b);
     // A full cycle from any cursor comes back to it.
-    for (int i = 0; i < s.count(); ++i) s.next();
+    for (int i = 0; i < s.count(); ++i)
+        s.next();
     EXPECT_EQ(s.next(), a);
     EXPECT_EQ(s.next(), c);
     s.add(d);
@@ -50,7 +52,8 @@ TEST_F(PointSet, SortIsAscendingWithEqualKeysReversed) {
     a->sort_key = 2;
     b->sort_key = 1;
     c->sort_key = 3;
-    for (point* p : {a, b, c}) s.add(p);  // list: c(3) b(1) a(2)
+    for (point* p : {a, b, c})
+        s.add(p);  // list: c(3) b(1) a(2)
     s.sort();
     EXPECT_EQ(order(s), (std::vector<point*>{b, a, c}));
 
@@ -58,7 +61,8 @@ TEST_F(PointSet, SortIsAscendingWithEqualKeysReversed) {
     d->sort_key = 5;
     f->sort_key = 5;
     a->sort_key = 4;
-    for (point* p : {d, a, f}) t.add(p);  // list: f d a
+    for (point* p : {d, a, f})
+        t.add(p);  // list: f d a
     t.sort();
     EXPECT_EQ(order(t), (std::vector<point*>{a, d, f}));
 
@@ -66,14 +70,16 @@ TEST_F(PointSet, SortIsAscendingWithEqualKeysReversed) {
     a->score = 0.2;
     b->score = 0.9;
     c->score = 0.5;
-    for (point* p : {a, b, c}) u.add(p);
+    for (point* p : {a, b, c})
+        u.add(p);
     u.sort_by_score();
     EXPECT_EQ(order(u), (std::vector<point*>{b, c, a}));
 }
 
 TEST_F(PointSet, TruncateKeepsTheNewest) {
     point_set s;
-    for (point* p : {a, b, c, d, f}) s.add(p);
+    for (point* p : {a, b, c, d, f})
+        s.add(p);
     s.truncate(2);
     EXPECT_EQ(order(s), (std::vector<point*>{f, d}));
     EXPECT_FALSE(s.contains(a));
@@ -85,8 +91,10 @@ TEST_F(PointSet, TruncateKeepsTheNewest) {
 
 TEST_F(PointSet, SetAlgebra) {
     point_set s, t, out;
-    for (point* p : {a, b, c}) s.add(p);
-    for (point* p : {c, d}) t.add(p);
+    for (point* p : {a, b, c})
+        s.add(p);
+    for (point* p : {c, d})
+        t.add(p);
     EXPECT_EQ(s.intersects(t), 1);
     s.intersect_into(t, out);
     EXPECT_EQ(order(out), (std::vector<point*>{c}));
@@ -113,7 +121,8 @@ TEST_F(PointSet, DistancesAndShapes) {
     EXPECT_EQ(s.distance_to(e.at(13, 11)), 5);
 
     point_set line;
-    for (int x = 3; x <= 5; ++x) line.add(e.at(x, 3));
+    for (int x = 3; x <= 5; ++x)
+        line.add(e.at(x, 3));
     EXPECT_TRUE(line.is_connected());
     line.add(e.at(7, 3));
     EXPECT_FALSE(line.is_connected());
@@ -128,7 +137,8 @@ TEST_F(PointSet, ColourCounts) {
     e.push(a, 1);
     e.push(b, -1);
     point_set s;
-    for (point* p : {a, b, c}) s.add(p);
+    for (point* p : {a, b, c})
+        s.add(p);
     EXPECT_EQ(s.count_colour(1), 1);
     EXPECT_EQ(s.count_colour(0), 1);
     EXPECT_EQ(s.count_stones(), 2);

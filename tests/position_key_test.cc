@@ -28,10 +28,13 @@ TEST(PositionKey, CornerStones) {
 
 TEST(PositionKey, FullColumnsFitAndAreUnique) {
     engine e;
-    for (int y = 1; y <= 19; ++y) e.push(e.at(3, y), 1);
+    for (int y = 1; y <= 19; ++y)
+        e.push(e.at(3, y), 1);
     EXPECT_EQ(e.key.words[3], 581130733);
-    for (int y = 19; y >= 1; --y) e.pop();
-    for (int y = 1; y <= 19; ++y) e.push(e.at(3, y), -1);
+    for (int y = 19; y >= 1; --y)
+        e.pop();
+    for (int y = 1; y <= 19; ++y)
+        e.push(e.at(3, y), -1);
     EXPECT_EQ(e.key.words[3], -581130733);
 }
 

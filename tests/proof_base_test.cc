@@ -6,7 +6,7 @@
 #include "engine/proof_base.h"
 #include "engine/state.h"
 #include "tests/support/board_helpers.h"
-#include "tests/support/captured_output.h"
+#include "tests/support/diag_capture.h"
 
 namespace {
 
@@ -14,8 +14,7 @@ using test::pt;
 
 point_set set_of(std::initializer_list<point*> points) {
     point_set s;
-    for (point* p : points)
-        s.add(p);
+    for (point* p : points) s.add(p);
     return s;
 }
 
@@ -134,9 +133,8 @@ TEST_F(ProofBase, RemoveAndClearKeepTheCounts) {
 }
 
 TEST_F(ProofBase, TheHundredthStorePurgesAndTheNinetyNinthDoesNot) {
-    test::captured_output out;
-    for (int i = 0; i < 99; ++i)
-        store(i < 50 ? 3 : 20);
+    test::diag_capture out;
+    for (int i = 0; i < 99; ++i) store(i < 50 ? 3 : 20);
     EXPECT_EQ(out.text(), "");
     EXPECT_EQ(base.count(), 99);
     store(20);
@@ -146,8 +144,7 @@ TEST_F(ProofBase, TheHundredthStorePurgesAndTheNinetyNinthDoesNot) {
     // again after the purge.
     std::string before = "50 ";
     std::string after = "0 ";
-    for (int m = 4; m < 20; ++m)
-        before += "0 ", after += "0 ";
+    for (int m = 4; m < 20; ++m) before += "0 ", after += "0 ";
     before += "50 ";
     after += "50 ";
     EXPECT_EQ(out.text(), " proof_base n 100 total_size 100\n" + before + "\n" + after + "\n");
@@ -159,7 +156,7 @@ TEST_F(ProofBase, PurgeKeepsTheLastFiveMoveNumbers) {
     base.purge_old();
     EXPECT_EQ(base.count(), 2);
     store(15);
-    test::captured_output out;
+    test::diag_capture out;
     base.purge_old();
     EXPECT_EQ(base.count(), 2);
     EXPECT_EQ(out.text(), "1 0 0 0 1 1 \n0 0 0 0 1 1 \n");
@@ -168,7 +165,7 @@ TEST_F(ProofBase, PurgeKeepsTheLastFiveMoveNumbers) {
 TEST_F(ProofBase, MoveNumbersOutsideTheHistogramAreClampedForItOnly) {
     store(-3);
     store(1200);
-    test::captured_output out;
+    test::diag_capture out;
     base.purge_old();
     const std::string text = out.text();
     EXPECT_NE(text.find(" err 1 proof ii -3 "), std::string::npos);

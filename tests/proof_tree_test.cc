@@ -3,7 +3,7 @@
 #include "engine/proof_tree.h"
 #include "engine/state.h"
 #include "tests/support/board_helpers.h"
-#include "tests/support/captured_output.h"
+#include "tests/support/diag_capture.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ TEST_F(ProofTree, ASecondChildForTheSameMoveIsMadeButNotListed) {
 TEST_F(ProofTree, DescendToAMissingChildReportsAndStays) {
     tree.add_child(a);
     tree.up();
-    test::captured_output out;
+    test::diag_capture out;
     tree.descend(b);
     EXPECT_EQ(out.text(), "error no such child");
     EXPECT_EQ(tree.node_depth(), 0);
@@ -92,7 +92,7 @@ TEST_F(ProofTree, LinkToAShallowerNodeIsReported) {
     tree.up();
     tree.up();
     tree.add_child(c);
-    test::captured_output out;
+    test::diag_capture out;
     tree.link(deep);  // depth 2 from depth 1: fine
     EXPECT_EQ(out.text(), "");
     EXPECT_TRUE(tree.is_linked());

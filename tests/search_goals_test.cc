@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -10,6 +7,7 @@
 #include "engine/state.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/board_snapshot.h"
+#include "tests/support/own_directory.h"
 
 namespace {
 
@@ -161,16 +159,11 @@ TEST(DefendGoal, AnAtariIsTriedOnlyWhenTheAtariedStringCannotRunOut) {
     }
 }
 
-using GoalDeathTest = ::testing::Test;
+using GoalDeathTest = test::own_directory;
 
 TEST_F(GoalDeathTest, ANegativeDepthEndsTheProgram) {
-    // The crash log goes to a directory of this test's own, so that death
-    // tests running side by side do not read each other's "error.txt".
-    char dir[] = "/tmp/winkirvo-goal-XXXXXX";
-    ASSERT_NE(mkdtemp(dir), nullptr);
     EXPECT_EXIT(
         {
-            if (chdir(dir) != 0) std::exit(2);
             engine e;
             e.push(pt(e, "jj"), 1);
             point_set t = target(e, "jj");
@@ -178,13 +171,10 @@ TEST_F(GoalDeathTest, ANegativeDepthEndsTheProgram) {
             e.goal_capture->generate_moves(t, moves, -1);
         },
         ::testing::ExitedWithCode(EXIT_FAILURE), "");
-    const std::string log = std::string(dir) + "/error.txt";
-    std::ifstream in(log);
+    std::ifstream in("error.txt");
     std::stringstream text;
     text << in.rdbuf();
     EXPECT_EQ(text.str(), "depth<0 ");
-    std::remove(log.c_str());
-    rmdir(dir);
 }
 
 // --- eye points ----------------------------------------------------------

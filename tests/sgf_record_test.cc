@@ -7,9 +7,10 @@ namespace {
 TEST(SgfRecord, MainLineOfARealWorldFile) {
     sgf_record r;
     std::string why;
-    ASSERT_TRUE(read_sgf_record("(;FF[3]SZ[19]KM[6.5]RE[B+R]HA[2]AB[dd][pp]C[a \\] comment]\n"
-                                ";W[qd](;B[dq];W[tt](;B[]))(;B[aa]))",
-                                r, why));
+    ASSERT_TRUE(
+        read_sgf_record("(;FF[3]SZ[19]KM[6.5]RE[B+R]HA[2]AB[dd][pp]C[a \\] comment]\n"
+                        ";W[qd](;B[dq];W[tt](;B[]))(;B[aa]))",
+                        r, why));
     EXPECT_EQ(r.size, 19);
     EXPECT_EQ(r.handicap, 2);
     EXPECT_DOUBLE_EQ(r.komi, 6.5);

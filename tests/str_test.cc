@@ -77,11 +77,7 @@ TEST(Strings, MergeLeavesTheAbsorbedStringIntact) {
 
 TEST(Strings, Distances) {
     engine e;
-    test::place(e, {"",
-                    "",
-                    "...X",
-                    "....X",
-                    "......X"});
+    test::place(e, {"", "", "...X", "....X", "......X"});
     str* a = pt(e, "dc")->str_ptr;
     str* b = pt(e, "ed")->str_ptr;
     str* c = pt(e, "ge")->str_ptr;
@@ -94,10 +90,7 @@ TEST(Strings, Distances) {
 TEST(Strings, TacticalQueries) {
     engine e;
     // A white stone in atari next to a black two-stone string.
-    test::place(e, {"",
-                    "..XO",
-                    "..XOX",
-                    "...X"});
+    test::place(e, {"", "..XO", "..XOX", "...X"});
     str* black = pt(e, "cb")->str_ptr;
     str* white = pt(e, "db")->str_ptr;
     ASSERT_EQ(white->liberties.count(), 2);
@@ -124,8 +117,7 @@ TEST(Strings, TacticalQueries) {
 TEST(Strings, SelfAtariLibertiesAreTheOpponentsCapturePoints) {
     engine e;
     // White on aa or ca would have one liberty (ab or da) at once.
-    test::place(e, {".X",
-                    ".XX"});
+    test::place(e, {".X", ".XX"});
     point_set out;
     pt(e, "ba")->str_ptr->self_atari_liberties(out);
     EXPECT_EQ(out.count(), 2);
@@ -143,7 +135,8 @@ TEST(Strings, CheckReportsCorruptedLiberties) {
     s->liberties.add(pt(e, "pp"));
     testing::internal::CaptureStdout();
     EXPECT_EQ(s->check("test"), 1);
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("str check error test\n"), std::string::npos);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("str check error test\n"),
+              std::string::npos);
     s->liberties.remove(pt(e, "pp"));
     s->liberties.remove(pt(e, "de"));
     testing::internal::CaptureStdout();

@@ -2,7 +2,7 @@
 
 #include "engine/state.h"
 #include "tests/support/board_helpers.h"
-#include "tests/support/captured_output.h"
+#include "tests/support/diag_capture.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ TEST(EvaluateAllStrings, TheSideToMoveSavesAndTheOtherIsCaptured) {
     test::place(e, ladder);
     to_move(e, 1);
     {
-        test::captured_output out;
+        test::diag_capture out;
         e.evaluate_all_strings();
         const std::string text = out.text();
         EXPECT_EQ(text.front(), 'S');
@@ -119,8 +119,7 @@ TEST(KikashiPass, AForcingAtariThatLeavesAnotherStringInAtari) {
 void prepare(engine& e, const std::vector<std::string>& picture,
              std::vector<const char*> white_stones = {}, int reading_depth = 0) {
     test::place(e, picture);
-    for (const char* w : white_stones)
-        e.push(pt(e, w), -1);
+    for (const char* w : white_stones) e.push(pt(e, w), -1);
     e.max_depth_status = reading_depth;
     to_move(e, 1);
     snapshot_all_safe(e);
@@ -196,13 +195,11 @@ TEST_F(StatusAfterMove, OfTwoDeadNeighboursTheSmallerInAtariIsSafe) {
     // Far from the move: Black's pp in atari next to White's po-qo-qp,
     // both dead by the snapshot.
     set_up({});
-    for (const char* w : {"po", "qo", "op", "qp"})
-        e.push(pt(e, w), -1);
+    for (const char* w : {"po", "qo", "op", "qp"}) e.push(pt(e, w), -1);
     e.push(pt(e, "pp"), 1);
     to_move(e, 1);
     snapshot_all_safe(e);
-    for (const char* dead : {"pp", "po", "qo", "qp"})
-        pt(e, dead)->status_copy = 1;
+    for (const char* dead : {"pp", "po", "qo", "qp"}) pt(e, dead)->status_copy = 1;
     play("cc");
     EXPECT_EQ(status(e, "pp"), 6);
     EXPECT_EQ(status(e, "po"), 1);

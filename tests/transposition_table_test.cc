@@ -5,7 +5,7 @@
 #include "engine/state.h"
 #include "engine/transposition_table.h"
 #include "tests/support/board_helpers.h"
-#include "tests/support/captured_output.h"
+#include "tests/support/diag_capture.h"
 
 namespace {
 
@@ -72,13 +72,12 @@ TEST(TranspositionTable, PurgeKeepsOnlyDecidedWinsAndLosses) {
     EXPECT_EQ(table.count(), 2);
     EXPECT_NE(table.find(keys[0]), nullptr);
     EXPECT_NE(table.find(keys[1]), nullptr);
-    for (int i = 2; i < 6; ++i)
-        EXPECT_EQ(table.find(keys[i]), nullptr) << i;
+    for (int i = 2; i < 6; ++i) EXPECT_EQ(table.find(keys[i]), nullptr) << i;
 }
 
 TEST(TranspositionTable, CountsTablesAliveAndReportsAThird) {
     const int before = transposition_table::alive();
-    test::captured_output out;
+    test::diag_capture out;
     {
         transposition_table a;
         transposition_table b;
@@ -93,11 +92,10 @@ TEST(TranspositionTable, CountsTablesAliveAndReportsAThird) {
 TEST(TranspositionTable, ReportsTheLargestSizeOnlyWhenItGrows) {
     auto fill = [](transposition_table& t, int n) {
         position_key key;
-        for (int i = 0; i < n; ++i)
-            t.insert(key);
+        for (int i = 0; i < n; ++i) t.insert(key);
     };
     const int record = transposition_table::largest();
-    test::captured_output out;
+    test::diag_capture out;
     {
         transposition_table t;
         fill(t, record + 5);

@@ -95,8 +95,7 @@ std::vector<game_position> sample_positions(const std::string& directory, size_t
 
 void set_up(engine& e, const std::vector<sgf_move>& moves) {
     e.reset_board();
-    for (const sgf_move& m : moves)
-        e.play_move(point_of(e, m), m.colour);
+    for (const sgf_move& m : moves) e.play_move(point_of(e, m), m.colour);
 }
 
 }  // namespace bench

@@ -8,8 +8,7 @@ namespace {
 
 std::set<int> indices(const point_set& s) {
     std::set<int> out;
-    for (const point* p : s.to_vector())
-        out.insert(p->index);
+    for (const point* p : s.to_vector()) out.insert(p->index);
     return out;
 }
 

@@ -38,8 +38,7 @@ void scripted_goal::generate_moves(point_set&, point_set& out, int) {
     auto it = moves.find(path());
     if (it == moves.end()) return;
     // The set puts the newest first: add in reverse to try them as listed.
-    for (auto m = it->second.rbegin(); m != it->second.rend(); ++m)
-        out.add(pt(*e, m->c_str()));
+    for (auto m = it->second.rbegin(); m != it->second.rend(); ++m) out.add(pt(*e, m->c_str()));
 }
 
 }  // namespace test

@@ -1,0 +1,94 @@
+#include "game/sgf_writer.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdarg>
+#include <cstdio>
+
+#include "game/game.h"
+
+namespace {
+
+std::string format(const char* pattern, ...) __attribute__((format(printf, 1, 2)));
+
+std::string format(const char* pattern, ...) {
+    char buffer[128];
+    va_list args;
+    va_start(args, pattern);
+    std::vsnprintf(buffer, sizeof buffer, pattern, args);
+    va_end(args);
+    return buffer;
+}
+
+// "%f" without the locale: a desktop toolkit may have switched the C
+// library to a decimal comma, which no SGF reader accepts.
+std::string fixed6(double value) {
+    char buffer[128];
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+    return std::string(buffer, end.ptr);
+}
+
+// A pass is the empty text, so that it is written as "B[]".
+std::string point_text(const point* p) {
+    if (p->is_pass()) return "";
+    return {char(p->x + 96), char(p->y + 96)};
+}
+
+std::string result_line(double score) {
+    if (score > 0.001) return "RE[B+" + fixed6(score) + "]\n";
+    if (score >= -0.001) return "RE[0]\n";
+    return "RE[W+" + fixed6(-score) + "]\n";
+}
+
+}  // namespace
+
+std::string sgf_player_text(const sgf_player& player) {
+    if (!player.computer) return "Human Player";
+    return format("WinKirvo:%d.%d:%d:%d:%d", 0, 95, player.status_depth, player.connection_depth,
+                  player.life_death_depth);
+}
+
+std::string write_sgf(const Game& game, const sgf_settings& s) {
+    const engine& e = game.eng();
+    const int handicap_end = std::clamp(s.handicap, 0, e.no_moves);
+    const int setup_end = std::clamp(handicap_end + s.setup_stones, handicap_end, e.no_moves);
+
+    std::string out = format("(;FF[4]GM[1]SZ[%d]AP[WinKirvo:%d.%d]\n", 19, 0, 95);
+    out += "PB[" + sgf_player_text(s.black) + "]\n";
+    out += "PW[" + sgf_player_text(s.white) + "]\n";
+    out += "HA[" + std::to_string(s.handicap) + "]KM[" + fixed6(s.komi) + "]\n";
+    if (s.handicap > 0) {
+        out += "AB";
+        for (int i = 0; i < handicap_end; ++i) {
+            out += '[';
+            out += point_text(e.move_stack[i].where);
+            out += ']';
+        }
+        out += "\n";
+    }
+    if (game.is_over()) {
+        out += result_line(s.score);
+    } else {
+        out += s.side == 1 ? "PL[B]\n" : "PL[W]\n";
+    }
+    if (setup_end > handicap_end) {
+        out += ";";
+        for (int i = handicap_end; i < setup_end; ++i) {
+            if (i > handicap_end && (i - handicap_end) % 10 == 0) out += "\n";
+            const move_record& r = e.move_stack[i];
+            out += (r.colour == 1 ? "AB[" : "AW[") + point_text(r.where) + "]";
+        }
+        out += "\n";
+    }
+    // The two closing passes of a finished game are not written: RE stands
+    // for them.
+    const int end = e.no_moves - (game.is_over() ? 2 : 0);
+    for (int i = setup_end; i < end; ++i) {
+        const move_record& r = e.move_stack[i];
+        out += (r.colour == 1 ? ";B[" : ";W[") + point_text(r.where) + "]";
+        if ((i - setup_end + 1) % 10 == 0) out += "\n";
+    }
+    out += ")\n";
+    return out;
+}

@@ -1,0 +1,31 @@
+// Writes a game as an SGF (FF[4]) file in the one layout the reader reads
+// back: a root node with the game and the players, the handicap stones and
+// either the result or the side to move; a node with the setup stones that
+// came from a loaded file; then one node per move.
+#pragma once
+
+#include <string>
+
+class Game;
+
+struct sgf_player {
+    bool computer = false;
+    int status_depth = 0;
+    int connection_depth = 0;
+    int life_death_depth = 0;
+};
+
+struct sgf_settings {
+    int handicap = 0;      // the first stack entries are the handicap stones
+    int setup_stones = 0;  // the next ones are setup stones
+    float komi = 0.0f;
+    int side = 1;  // to move, written when the game is not over
+    sgf_player black;
+    sgf_player white;
+    double score = 0.0;  // for Black, komi included; read only when the game is over
+};
+
+// "WinKirvo:0.95:10:8:4" for a computer player, "Human Player" otherwise.
+std::string sgf_player_text(const sgf_player& player);
+
+std::string write_sgf(const Game& game, const sgf_settings& settings);

@@ -1,0 +1,66 @@
+// WinKirvo behind the Go Text Protocol: the protocol's commands on the same
+// game control as the desktop document, with the protocol's own rules where
+// they differ (any colour may be asked to play; clear_board empties the
+// board; handicap stones on the protocol's fixed points).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "game/game_control.h"
+#include "gtp/gtp.h"
+
+struct gtp_options {
+    bool use_seed = false;  // reseed at every clear_board
+    int seed = 0;
+    int status_depth = 10;
+    int connection_depth = 8;
+    int life_death_depth = 4;
+};
+
+class gtp_front_end {
+  public:
+    explicit gtp_front_end(const gtp_options& options);
+    gtp_front_end(const gtp_front_end&) = delete;
+    gtp_front_end& operator=(const gtp_front_end&) = delete;
+
+    gtp::registry& commands() { return registry_; }
+    game_control& control() { return control_; }
+
+  private:
+    // Messages for the user become the text of the failing reply; there is
+    // nobody to ask whether to save, and nothing to draw.
+    class protocol_ui : public game_ui {
+      public:
+        std::string message;
+        void message_box(const std::string& text) override { message = text; }
+        bool save_modified() override { return true; }
+        void redraw() override {}
+        void begin_wait_cursor() override {}
+        void end_wait_cursor() override {}
+    };
+
+    gtp_options options_;
+    protocol_ui ui_;
+    game_control control_;
+    gtp::registry registry_;
+    // For each play since the game began, the entries it added to the
+    // record: 2 when a pass for the other colour had to come first.
+    std::vector<int> entries_per_play_;
+
+    void register_commands();
+    void session_settings();
+    [[noreturn]] void fail_with_message(const std::string& fallback);
+    void require_empty_board() const;
+    void place_handicap_stones(const std::vector<gtp::vertex>& stones);
+
+    std::string clear_board();
+    std::string play(const gtp::arguments& a);
+    std::string undo();
+    std::string fixed_handicap(const gtp::arguments& a);
+    std::string set_free_handicap(const gtp::arguments& a);
+    std::string showboard();
+    std::string list_stones(const gtp::arguments& a);
+    std::string loadsgf(const gtp::arguments& a);
+    std::string printsgf(const gtp::arguments& a);
+};

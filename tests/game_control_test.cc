@@ -1,0 +1,537 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/random.h"
+#include "game/game_control.h"
+#include "tests/support/board_helpers.h"
+#include "tests/support/fake_game_ui.h"
+#include "tests/support/long_game.h"
+
+namespace {
+
+using test::fake_game_ui;
+
+// A document driven through its commands; the engine's score estimate is
+// whatever the test sets.
+class Document : public ::testing::Test {
+  protected:
+    fake_game_ui ui;
+    int estimate = 0;
+    game_control doc{ui, [this](engine&) { return estimate; }};
+
+    void SetUp() override { doc.new_document(); }
+
+    void both_human() {
+        player_properties p = doc.current_players();
+        p.black_computer = false;
+        p.white_computer = false;
+        doc.set_players(&p);
+    }
+    // SGF letters, for reading moves from a picture of the game.
+    bool click(const char* letters) { return doc.human_move(letters[0] - 96, letters[1] - 96); }
+    std::string last_point() {
+        const move_record* r = doc.m_game.last_move();
+        if (r == nullptr) return "none";
+        return r->where->is_pass() ? "tt"
+                                   : std::string{char(r->where->x + 96), char(r->where->y + 96)};
+    }
+};
+
+// Everything a refused file must leave as it was.
+struct document_state {
+    std::vector<int> colours;
+    std::vector<std::pair<int, int>> record;
+    std::vector<std::pair<int, int>> redo;
+    int passes, black_played, white_played, side, handicap, setup, seed;
+    float komi;
+    bool modified, paused, black_computer, use_seed;
+    std::string path;
+
+    explicit document_state(game_control& d) {
+        engine& e = d.m_game.eng();
+        for (int k = 0; k < 361; ++k)
+            colours.push_back(e.points[k]->colour);
+        for (int i = 0; i < e.no_moves; ++i)
+            record.emplace_back(e.move_stack[i].where->index, e.move_stack[i].colour);
+        for (int i = e.no_moves; i < e.redo_limit; ++i)
+            redo.emplace_back(e.history[i].where->index, e.history[i].colour);
+        passes = d.m_game.consecutive_passes;
+        black_played = d.m_game.stones_played[0];
+        white_played = d.m_game.stones_played[1];
+        side = d.m_nSide;
+        handicap = d.m_nHandicap;
+        setup = d.m_nSetupStones;
+        seed = d.m_nSeed;
+        komi = d.m_fKomi;
+        modified = d.is_modified();
+        paused = d.m_bPaused;
+        black_computer = d.m_bBlackComputer;
+        use_seed = d.m_bUseSeed;
+        path = d.path();
+    }
+    bool operator==(const document_state&) const = default;
+};
+
+TEST_F(Document, NewDocumentDefaults) {
+    EXPECT_FALSE(doc.m_bShowEvaluations);
+    EXPECT_FLOAT_EQ(doc.m_fKomi, 5.5f);
+    EXPECT_TRUE(doc.m_bPaused);
+    EXPECT_EQ(doc.m_nSide, 1);
+    EXPECT_TRUE(doc.m_bBlackComputer);
+    EXPECT_FALSE(doc.m_bWhiteComputer);
+    EXPECT_EQ(doc.m_nBlackStatusDepth, 10);
+    EXPECT_EQ(doc.m_nBlackConnectionDepth, 8);
+    EXPECT_EQ(doc.m_nBlackLifeDeathDepth, 4);
+    EXPECT_EQ(doc.m_nWhiteStatusDepth, 10);
+    EXPECT_EQ(doc.m_nWhiteConnectionDepth, 8);
+    EXPECT_EQ(doc.m_nWhiteLifeDeathDepth, 4);
+    EXPECT_TRUE(doc.m_bUseSeed);
+    EXPECT_EQ(doc.m_nSeed, 0);
+    EXPECT_EQ(doc.m_nHandicap, 0);
+    EXPECT_EQ(doc.m_nSetupStones, 0);
+    EXPECT_EQ(doc.title(), "Untitled");
+    EXPECT_EQ(doc.path(), "");
+    EXPECT_FALSE(doc.is_modified());
+}
+
+TEST_F(Document, EnabledStates) {
+    using c = game_command;
+    // Black is a computer and to move, paused.
+    EXPECT_TRUE(doc.is_enabled(c::start));
+    EXPECT_FALSE(doc.is_enabled(c::pause));
+    EXPECT_FALSE(doc.is_enabled(c::undo));
+    EXPECT_FALSE(doc.is_enabled(c::undo_all));
+    EXPECT_FALSE(doc.is_enabled(c::redo));
+    EXPECT_FALSE(doc.is_enabled(c::redo_all));
+    EXPECT_FALSE(doc.is_enabled(c::print));
+    for (c always : {c::new_game, c::new_with_properties, c::players, c::evaluations}) {
+        EXPECT_TRUE(doc.is_enabled(always));
+    }
+    doc.start();
+    EXPECT_FALSE(doc.is_enabled(c::start));
+    EXPECT_TRUE(doc.is_enabled(c::pause));
+    doc.pause();
+    EXPECT_TRUE(doc.is_enabled(c::start));
+
+    EXPECT_FALSE(doc.is_checked(c::evaluations));
+    const int redraws = ui.redraws;
+    doc.toggle_evaluations();
+    EXPECT_TRUE(doc.is_checked(c::evaluations));
+    EXPECT_EQ(ui.redraws, redraws + 1);
+    doc.toggle_evaluations();
+    EXPECT_FALSE(doc.is_checked(c::evaluations));
+
+    // With two people, the computer never moves: Start and Pause are off.
+    both_human();
+    EXPECT_FALSE(doc.is_enabled(c::start));
+    EXPECT_FALSE(doc.is_enabled(c::pause));
+    ASSERT_TRUE(click("dd"));
+    EXPECT_FALSE(doc.m_bPaused);
+    EXPECT_FALSE(doc.is_enabled(c::pause));
+    EXPECT_TRUE(doc.is_enabled(c::undo));
+    doc.undo();
+    EXPECT_TRUE(doc.is_enabled(c::redo));
+    EXPECT_TRUE(doc.is_enabled(c::redo_all));
+}
+
+TEST_F(Document, StartIsOffOnceTheGameIsOver) {
+    player_properties p = doc.current_players();
+    p.white_computer = true;
+    doc.set_players(&p);
+    ASSERT_TRUE(doc.human_pass());
+    ASSERT_TRUE(doc.human_pass());
+    doc.pause();
+    EXPECT_TRUE(doc.computer_to_move());
+    EXPECT_FALSE(doc.is_enabled(game_command::start));
+}
+
+TEST_F(Document, HandicapGameStartsWithWhiteAndItsStonesStay) {
+    game_properties g = doc.current_game_properties();
+    g.handicap = 4;
+    g.komi = 0.0f;
+    ASSERT_TRUE(doc.new_game_with_properties(&g));
+    EXPECT_EQ(doc.m_nSide, -1);
+    EXPECT_EQ(doc.undo_limit(), 4);
+    EXPECT_FALSE(doc.is_enabled(game_command::undo));
+    ASSERT_TRUE(click("jj"));
+    EXPECT_TRUE(doc.is_enabled(game_command::undo));
+    doc.undo_all();
+    EXPECT_EQ(doc.m_game.eng().no_moves, 4);
+    EXPECT_EQ(doc.m_nSide, -1);
+    // A right click on a handicap stone goes back to the limit and no
+    // further.
+    doc.redo();
+    doc.undo_to(4, 4);
+    EXPECT_EQ(doc.m_game.eng().no_moves, 4);
+}
+
+TEST_F(Document, IllegalClickChangesNothing) {
+    both_human();
+    ASSERT_TRUE(click("dd"));
+    doc.set_modified(false);
+    doc.pause();
+    const document_state before(doc);
+    const int redraws = ui.redraws;
+    EXPECT_FALSE(click("dd"));           // occupied
+    EXPECT_FALSE(doc.human_move(0, 5));  // off the board
+    EXPECT_TRUE(document_state(doc) == before);
+    EXPECT_EQ(ui.redraws, redraws);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(Document, MovesAndPassesHandTheTurnOver) {
+    both_human();
+    doc.toggle_evaluations();
+    ASSERT_TRUE(click("dd"));
+    EXPECT_EQ(doc.m_nSide, -1);
+    EXPECT_FALSE(doc.m_bShowEvaluations);
+    EXPECT_TRUE(doc.is_modified());
+    EXPECT_EQ(doc.m_game.colour_at(4, 4), 1);
+    ASSERT_TRUE(doc.human_pass());
+    EXPECT_EQ(doc.m_nSide, 1);
+    EXPECT_EQ(doc.m_game.consecutive_passes, 1);
+    // Suicide is refused like any illegal point.
+    ASSERT_TRUE(click("ab"));
+    ASSERT_TRUE(click("pp"));
+    ASSERT_TRUE(click("ba"));
+    EXPECT_FALSE(click("aa"));
+    EXPECT_EQ(doc.m_nSide, -1);
+}
+
+TEST_F(Document, GameOverMessageThenUndoResumes) {
+    both_human();
+    ASSERT_TRUE(click("dd"));
+    ASSERT_TRUE(doc.human_pass());
+    ASSERT_TRUE(doc.human_pass());
+    estimate = 9;
+    EXPECT_DOUBLE_EQ(doc.score(), 3.5);
+    doc.announce_game_over();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0], "Game over.\nFinal result: Black wins by 3.5.");
+    EXPECT_EQ(doc.m_nSide, 0);
+    // Nobody may play any more.
+    EXPECT_FALSE(click("pp"));
+    EXPECT_FALSE(doc.human_pass());
+    EXPECT_EQ(doc.m_game.eng().no_moves, 3);
+    // One undo gives the turn to the colour of the undone pass (Black).
+    doc.undo();
+    EXPECT_EQ(doc.m_nSide, 1);
+    EXPECT_TRUE(click("pp"));
+}
+
+TEST(GameOverMessage, Texts) {
+    EXPECT_EQ(game_control::game_over_message(0.5), "Game over.\nFinal result: Black wins by 0.5.");
+    EXPECT_EQ(game_control::game_over_message(0.0), "Game over.\nFinal result: Draw.");
+    EXPECT_EQ(game_control::game_over_message(-0.001), "Game over.\nFinal result: Draw.");
+    EXPECT_EQ(game_control::game_over_message(-5.5),
+              "Game over.\nFinal result: White wins by 5.5.");
+}
+
+TEST_F(Document, PlayersDialog) {
+    // Cancel still pauses and marks the game modified.
+    doc.start();
+    doc.set_players(nullptr);
+    EXPECT_TRUE(doc.m_bPaused);
+    EXPECT_TRUE(doc.is_modified());
+    EXPECT_TRUE(doc.m_bBlackComputer);
+    // Depths are taken only for a colour that is now a computer.
+    player_properties p = {false, true, 1, 2, 3, 4, 5, 6};
+    doc.set_players(&p);
+    EXPECT_FALSE(doc.m_bBlackComputer);
+    EXPECT_TRUE(doc.m_bWhiteComputer);
+    EXPECT_EQ(doc.m_nBlackStatusDepth, 10);
+    EXPECT_EQ(doc.m_nBlackLifeDeathDepth, 4);
+    EXPECT_EQ(doc.m_nWhiteStatusDepth, 4);
+    EXPECT_EQ(doc.m_nWhiteConnectionDepth, 5);
+    EXPECT_EQ(doc.m_nWhiteLifeDeathDepth, 6);
+    EXPECT_FALSE(doc.computer_to_move());
+    doc.m_nSide = -1;
+    EXPECT_TRUE(doc.computer_to_move());
+}
+
+TEST_F(Document, NewWithPropertiesAndTheSeed) {
+    // Use unchecked: the seed value stays and the generator is not reseeded.
+    game_properties g = {77, false, 0, 6.5f};
+    subtractive_random expected = random_generator();
+    ASSERT_TRUE(doc.new_game_with_properties(&g));
+    EXPECT_FALSE(doc.m_bUseSeed);
+    EXPECT_EQ(doc.m_nSeed, 0);
+    EXPECT_FLOAT_EQ(doc.m_fKomi, 6.5f);
+    EXPECT_DOUBLE_EQ(random_uniform(), expected.uniform());
+    // Use checked: the seed is taken and the new game reseeds.
+    g = {77, true, 2, 0.5f};
+    ASSERT_TRUE(doc.new_game_with_properties(&g));
+    EXPECT_EQ(doc.m_nSeed, 77);
+    EXPECT_EQ(doc.m_nHandicap, 2);
+    subtractive_random seeded;
+    seeded.set_seed(77);
+    EXPECT_DOUBLE_EQ(random_uniform(), seeded.uniform());
+    // Cancel keeps the settings but still starts a new game.
+    both_human();
+    ASSERT_TRUE(click("jj"));
+    doc.set_modified(false);
+    ASSERT_TRUE(doc.new_game_with_properties(nullptr));
+    EXPECT_EQ(doc.m_nHandicap, 2);
+    EXPECT_EQ(doc.m_game.eng().no_moves, 2);
+    EXPECT_TRUE(doc.m_bPaused);
+}
+
+TEST_F(Document, CancellingTheSavePromptKeepsTheGame) {
+    both_human();
+    ASSERT_TRUE(click("dd"));
+    ui.save_answer = false;
+    const document_state before(doc);
+    EXPECT_FALSE(doc.new_game());
+    game_properties g = {5, true, 3, 0.0f};
+    EXPECT_FALSE(doc.new_game_with_properties(&g));
+    EXPECT_EQ(ui.save_prompts, 2);
+    EXPECT_TRUE(document_state(doc) == before);
+    // Leave to go on: the new game starts, and the changes stay unsaved.
+    ui.save_answer = true;
+    EXPECT_TRUE(doc.new_game());
+    EXPECT_EQ(doc.m_game.eng().no_moves, 0);
+    EXPECT_TRUE(doc.is_modified());
+    // An unmodified game is not asked about.
+    doc.set_modified(false);
+    EXPECT_TRUE(doc.new_game());
+    EXPECT_EQ(ui.save_prompts, 3);
+}
+
+TEST_F(Document, RightClickNavigation) {
+    both_human();
+    for (const char* p : {"dd", "pp", "dp", "pd", "jj"})
+        ASSERT_TRUE(click(p));
+    doc.start();
+    doc.undo_to(16, 16);  // pp: the position right after it was played
+    EXPECT_EQ(last_point(), "pp");
+    EXPECT_EQ(doc.m_nSide, 1);
+    EXPECT_TRUE(doc.m_bPaused);
+    doc.redo_to(10, 10);  // jj: forward until it is played
+    EXPECT_EQ(last_point(), "jj");
+    EXPECT_EQ(doc.m_nSide, -1);
+    doc.undo_to(4, 4);
+    EXPECT_EQ(last_point(), "dd");
+    doc.redo_to(1, 1);  // never played: everything is redone
+    EXPECT_EQ(last_point(), "jj");
+    EXPECT_FALSE(doc.m_game.can_redo());
+    doc.undo_all();
+    EXPECT_EQ(last_point(), "none");
+    EXPECT_EQ(doc.m_nSide, 1);
+    doc.redo_all();
+    EXPECT_EQ(last_point(), "jj");
+    EXPECT_EQ(doc.m_nSide, -1);
+    // A new move forgets what could be redone.
+    doc.undo();
+    ASSERT_TRUE(click("qq"));
+    EXPECT_FALSE(doc.is_enabled(game_command::redo));
+}
+
+TEST_F(Document, SavedGameReadsBackTheSame) {
+    game_properties g = {0, true, 3, 0.5f};
+    ASSERT_TRUE(doc.new_game_with_properties(&g));
+    player_properties p = {true, false, 12, 7, 3, 10, 8, 4};
+    doc.set_players(&p);
+    // White captures a Black stone on the way.
+    for (const char* m : {"ab", "aa", "ba"})
+        ASSERT_TRUE(click(m));
+    ASSERT_TRUE(doc.human_pass());
+    ASSERT_TRUE(click("jj"));
+    EXPECT_EQ(doc.captured_stones(), std::make_pair(1, 0));
+    const std::string text = doc.save_text();
+
+    fake_game_ui other_ui;
+    game_control other(other_ui, [](engine&) { return 0; });
+    other.new_document();
+    ASSERT_TRUE(other.load_text(text)) << (other_ui.messages.empty() ? "" : other_ui.messages[0]);
+    EXPECT_EQ(other.m_nHandicap, 3);
+    EXPECT_EQ(other.m_nSetupStones, 0);
+    EXPECT_FLOAT_EQ(other.m_fKomi, 0.5f);
+    EXPECT_EQ(other.m_nSide, doc.m_nSide);
+    EXPECT_TRUE(other.m_bBlackComputer);
+    EXPECT_FALSE(other.m_bWhiteComputer);
+    EXPECT_EQ(other.m_nBlackStatusDepth, 12);
+    EXPECT_EQ(other.m_nBlackConnectionDepth, 7);
+    EXPECT_EQ(other.m_nBlackLifeDeathDepth, 3);
+    EXPECT_EQ(other.captured_stones(), std::make_pair(1, 0));
+    for (int k = 0; k < 361; ++k) {
+        EXPECT_EQ(other.m_game.eng().points[k]->colour, doc.m_game.eng().points[k]->colour);
+    }
+    EXPECT_EQ(other.save_text(), text);
+    EXPECT_EQ(test::board_mismatch(other.m_game.eng()), "");
+}
+
+TEST_F(Document, FinishedGameReadsBackFinished) {
+    both_human();
+    ASSERT_TRUE(click("dd"));
+    ASSERT_TRUE(doc.human_pass());
+    ASSERT_TRUE(doc.human_pass());
+    estimate = 3;
+    const std::string text = doc.save_text();
+    EXPECT_NE(text.find("RE[W+2.500000]"), std::string::npos);
+    ASSERT_TRUE(doc.load_text(text));
+    EXPECT_TRUE(doc.m_game.is_over());
+    EXPECT_EQ(doc.m_game.eng().no_moves, 3);
+    EXPECT_EQ(doc.save_text(), text);
+}
+
+TEST_F(Document, SetupStonesAreNeverUndone) {
+    ASSERT_TRUE(doc.load_text("(;AB[aa][bb]AW[cc];B[dd];W[ee])"));
+    EXPECT_EQ(doc.m_nHandicap, 0);
+    EXPECT_EQ(doc.m_nSetupStones, 3);
+    EXPECT_EQ(doc.undo_limit(), 3);
+    EXPECT_EQ(doc.m_nSide, 1);
+    doc.undo_all();
+    EXPECT_EQ(doc.m_game.eng().no_moves, 3);
+    EXPECT_FALSE(doc.is_enabled(game_command::undo));
+    doc.redo_all();
+    EXPECT_EQ(doc.save_text(),
+              "(;FF[4]GM[1]SZ[19]AP[WinKirvo:0.95]\nPB[Human Player]\nPW[Human Player]\n"
+              "HA[0]KM[5.500000]\nPL[B]\n;AB[aa]AB[bb]AW[cc]\n;B[dd];W[ee])\n");
+}
+
+TEST_F(Document, LoadingResetsTheSettings) {
+    game_properties g = {9, false, 2, 0.0f};
+    ASSERT_TRUE(doc.new_game_with_properties(&g));
+    doc.start();
+    doc.toggle_evaluations();
+    doc.set_modified(true);
+    ASSERT_TRUE(doc.load_text("(;KM[6.5]HA[2]AB[dd][pp]PW[WinKirvo:0.9:1:2:3]PL[W])"));
+    EXPECT_FALSE(doc.is_modified());
+    EXPECT_TRUE(doc.m_bPaused);
+    EXPECT_FALSE(doc.m_bShowEvaluations);
+    EXPECT_TRUE(doc.m_bUseSeed);
+    EXPECT_EQ(doc.m_nSeed, 0);
+    EXPECT_FLOAT_EQ(doc.m_fKomi, 6.5f);
+    EXPECT_EQ(doc.m_nHandicap, 2);
+    EXPECT_EQ(doc.m_nSide, -1);
+    // A file without PB: Black is a person.
+    EXPECT_FALSE(doc.m_bBlackComputer);
+    EXPECT_TRUE(doc.m_bWhiteComputer);
+    EXPECT_EQ(doc.m_nWhiteConnectionDepth, 2);
+    // The reader's depths come with the file for both colours.
+    EXPECT_EQ(doc.m_nBlackStatusDepth, 6);
+    subtractive_random seeded;
+    seeded.set_seed(0);
+    EXPECT_DOUBLE_EQ(random_uniform(), seeded.uniform());
+}
+
+TEST_F(Document, HandicapStonesAreTheBlackSetupStones) {
+    // A White stone listed first does not become a handicap stone.
+    ASSERT_TRUE(doc.load_text("(;HA[2]AW[aa]AB[dd][pp];W[qq])"));
+    EXPECT_EQ(doc.m_nHandicap, 2);
+    EXPECT_EQ(doc.m_nSetupStones, 1);
+    const std::string text = doc.save_text();
+    EXPECT_NE(text.find("HA[2]KM[5.500000]\nAB[dd][pp]\nPL[B]\n;AW[aa]\n;W[qq])"),
+              std::string::npos)
+        << text;
+    // A handicap larger than the Black stones given counts only those.
+    ASSERT_TRUE(doc.load_text("(;HA[2]AB[dd])"));
+    EXPECT_EQ(doc.m_nHandicap, 1);
+    EXPECT_EQ(doc.m_nSetupStones, 0);
+    EXPECT_FALSE(doc.is_enabled(game_command::undo));
+}
+
+class RefusedFile : public Document {
+  protected:
+    void SetUp() override {
+        Document::SetUp();
+        both_human();
+        for (const char* m : {"dd", "pp", "dp", "pd"})
+            ASSERT_TRUE(click(m));
+        doc.undo();
+        doc.m_fKomi = 7.5f;
+        ASSERT_TRUE(doc.save_file(file_name));
+        ASSERT_TRUE(click("jj"));
+        doc.undo();
+    }
+    void TearDown() override { std::remove(file_name); }
+
+    // Loads the text and checks that it was refused with that message and
+    // that nothing of the document changed.
+    void expect_refused(const std::string& contents, const std::string& message) {
+        const document_state before(doc);
+        ui.messages.clear();
+        EXPECT_FALSE(doc.load_text(contents)) << contents;
+        ASSERT_EQ(ui.messages.size(), 1u) << contents;
+        EXPECT_EQ(ui.messages[0], message);
+        EXPECT_TRUE(document_state(doc) == before) << contents;
+        EXPECT_EQ(test::board_mismatch(doc.m_game.eng()), "");
+    }
+
+    const char* file_name = "refused_file_test.sgf";
+};
+
+TEST_F(RefusedFile, IllegalMovesAndStones) {
+    ASSERT_TRUE(doc.is_modified());
+    expect_refused("(;B[dd];W[dd])", "Illegal move at move 2: W[dd]");
+    expect_refused("(;AB[ab][ba];W[aa])", "Illegal move at move 1: W[aa]");  // suicide
+    // Black takes the ko at cb; White may not take back at once.
+    expect_refused("(;AB[ba][ab][bc]AW[ca]AW[bb]AW[db]AW[cc];B[cb];W[bb])",
+                   "Illegal move at move 2: W[bb]");
+    expect_refused("(;AB[dd]AW[dd];B[pp])", "Illegal setup stone: AW[dd]");
+    expect_refused("(;HA[1]AB[dd][dd])", "Illegal setup stone: AB[dd]");
+    // "AB[]" and "AW[tt]" name no point of the board.
+    expect_refused("(;AB[dd][];B[pp])", "Illegal setup stone: AB[tt]");
+    expect_refused("(;AW[tt];B[pp])", "Illegal setup stone: AW[tt]");
+    // The same ko is legal once a pair of other moves came between.
+    ASSERT_TRUE(doc.load_text("(;AB[ba][ab][bc]AW[ca]AW[bb]AW[db]AW[cc];B[cb];W[pp];B[dd];W[bb])"));
+    EXPECT_EQ(doc.m_game.colour_at(3, 2), 0);
+}
+
+TEST_F(RefusedFile, ReaderErrorsAndEmptyFiles) {
+    expect_refused("(;B[dd];B[pp])", "Wrong player at move 2");
+    expect_refused("", "The file is empty: there is no game to read.");
+    expect_refused("(;GM[1]SZ[19];B[dd];W[pp]",
+                   "The file holds no complete game record: no \")\" closes it.");
+    expect_refused("  \n", "The file holds no complete game record: no \")\" closes it.");
+    // A text that ends inside a value is refused without a message.
+    const document_state before(doc);
+    ui.messages.clear();
+    EXPECT_FALSE(doc.load_text("(;B[dd];W[)"));
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_TRUE(document_state(doc) == before);
+}
+
+TEST_F(RefusedFile, OpeningAndSavingFiles) {
+    EXPECT_EQ(doc.title(), file_name);
+    EXPECT_FALSE(doc.open_file("no/such/file.sgf"));
+    EXPECT_EQ(ui.messages.back(), "Cannot open the file no/such/file.sgf.");
+    EXPECT_FALSE(doc.save_file("no/such/dir/file.sgf"));
+    EXPECT_TRUE(doc.is_modified());
+    EXPECT_EQ(doc.path(), file_name);
+    ASSERT_TRUE(doc.open_file(file_name));
+    EXPECT_EQ(ui.waiting, 0);
+    EXPECT_FALSE(doc.is_modified());
+    EXPECT_EQ(last_point(), "dp");
+    EXPECT_FLOAT_EQ(doc.m_fKomi, 7.5f);
+    EXPECT_TRUE(doc.new_game());
+    EXPECT_EQ(doc.title(), "Untitled");
+    EXPECT_EQ(doc.path(), "");
+}
+
+TEST_F(Document, TheLongestGame) {
+    const int limit = engine::max_game_moves;
+    const std::string too_long = test::long_game_sgf(limit + 1);
+    EXPECT_FALSE(doc.load_text(too_long));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0],
+              "This game is too long: it has 1601 moves and setup stones, and at "
+              "most 1600 can be played.");
+    // One move less is accepted, and then no move or pass can be added.
+    const std::string longest = too_long.substr(0, too_long.rfind(';')) + ")";
+    ASSERT_TRUE(doc.load_text(longest)) << ui.messages.back();
+    EXPECT_EQ(doc.m_game.eng().no_moves, limit);
+    EXPECT_EQ(doc.m_game.eng().check_position(), 0);
+    ui.messages.clear();
+    EXPECT_FALSE(doc.human_pass());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0],
+              "The game has reached 1600 moves, the longest game this program can play.");
+    EXPECT_EQ(doc.m_game.eng().no_moves, limit);
+}
+
+}  // namespace

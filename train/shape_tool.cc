@@ -1,0 +1,276 @@
+// winkirvo-train shape: builds "shape.dat", the weights of the shape network
+// (167 inputs, 100 hidden units, 2 outputs), from professional game records.
+//
+// How it learns:
+// - The games are the SGF files under the games directory, sorted by path
+//   and shuffled with a fixed seed; the first ones are for training, the
+//   next ones are held out for the figures printed at the end.  Only 19x19
+//   records are used.
+// - Each game is replayed on an engine.  Before every stone move the
+//   engine's own feature builder and encoding (the same code that rates
+//   moves in play) describe the played point, a positive example for output
+//   0, the shape value, and a few random legal points of the same position,
+//   negative examples.  The ratio of negatives to positives sets how many
+//   points of a position end up above the move generator's threshold of 0.4.
+// - Output 1, the sente value, learns whether the opponent answered the
+//   move locally (the next move lies within two lines of it).  It is taught
+//   by the played moves only: a point nobody played was never answered.
+// - Stochastic gradient descent with backpropagation (train/backprop.h) on
+//   the cross-entropy of both logistic outputs, with the examples visited in
+//   a shuffled order every epoch and a learning rate that falls by epoch.
+//   Every random choice comes from one generator with a fixed seed, so the
+//   same games give the same file.
+// - On the held-out games it prints the accuracy of both outputs, the rank
+//   of the played move among all legal points as the engine's shape_eval
+//   rates them, and how many points of a middle-game position pass 0.4.
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/diagnostics.h"
+#include "engine/shape_eval.h"
+#include "engine/state.h"
+#include "game/sgf_record.h"
+#include "train/backprop.h"
+#include "train/shape_examples.h"
+#include "train/tool.h"
+
+namespace train {
+namespace {
+
+struct options {
+    std::string games_dir = "/tmp/games/pro";
+    std::string out_file = "data/shape.dat";
+    int train_games = 20000;
+    int held_out_games = 500;
+    int negatives = 4;
+    int epochs = 5;
+    double rate = 0.05;
+    uint32_t seed = 20240601;
+};
+
+bool parse(const std::vector<std::string>& args, options& o) {
+    int positional = 0;
+    for (size_t k = 0; k < args.size(); ++k) {
+        const std::string& a = args[k];
+        if (a.rfind("--", 0) != 0) {
+            if (positional == 0)
+                o.games_dir = a;
+            else if (positional == 1)
+                o.out_file = a;
+            else
+                return false;
+            ++positional;
+            continue;
+        }
+        if (k + 1 >= args.size()) return false;
+        const std::string& v = args[++k];
+        if (a == "--train-games")
+            o.train_games = std::atoi(v.c_str());
+        else if (a == "--held-out-games")
+            o.held_out_games = std::atoi(v.c_str());
+        else if (a == "--negatives")
+            o.negatives = std::atoi(v.c_str());
+        else if (a == "--epochs")
+            o.epochs = std::atoi(v.c_str());
+        else if (a == "--rate")
+            o.rate = std::atof(v.c_str());
+        else if (a == "--seed")
+            o.seed = static_cast<uint32_t>(std::strtoul(v.c_str(), nullptr, 10));
+        else
+            return false;
+    }
+    return o.train_games > 0 && o.held_out_games > 0 && o.negatives >= 0 && o.epochs > 0;
+}
+
+std::vector<std::string> sgf_files(const std::string& dir) {
+    std::vector<std::string> files;
+    std::error_code error;
+    for (auto it = std::filesystem::recursive_directory_iterator(dir, error);
+         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
+        if (it->is_regular_file() && it->path().extension() == ".sgf") {
+            files.push_back(it->path().string());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+// The next n usable 19x19 games from files, starting at next.
+std::vector<sgf_record> take_games(const std::vector<std::string>& files, size_t& next, int n) {
+    std::vector<sgf_record> games;
+    while (next < files.size() && static_cast<int>(games.size()) < n) {
+        sgf_record g;
+        std::string why;
+        if (read_sgf_record_file(files[next++], g, why) && g.size == 19 && g.moves.size() > 20) {
+            games.push_back(std::move(g));
+        }
+    }
+    return games;
+}
+
+void init_weights(neural_net& net, random_source& rng) {
+    for (int h = 0; h < net.n_hid; ++h) {
+        for (int i = 0; i < net.n_in; ++i)
+            net.w_in(i, h) = h == 0 ? 0.0 : rng.uniform(-0.2, 0.2);
+        for (int o = 0; o < net.n_out; ++o)
+            net.w_out(h, o) = rng.uniform(-0.2, 0.2);
+    }
+}
+
+double seconds_since(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void train_network(backprop& learner, const example_set& examples, const options& o,
+                   random_source& rng) {
+    std::vector<uint32_t> order(examples.size());
+    for (size_t k = 0; k < order.size(); ++k)
+        order[k] = static_cast<uint32_t>(k);
+    std::vector<uint8_t> active;
+    std::vector<double> target;
+    for (int epoch = 0; epoch < o.epochs; ++epoch) {
+        rng.shuffle(order);
+        const double rate = o.rate / (1.0 + epoch);
+        double loss = 0.0;
+        for (uint32_t k : order) {
+            examples.get(k, active, target);
+            loss += learner.step(active, target, rate);
+        }
+        std::printf("epoch %d  rate %.4f  mean loss %.4f\n", epoch + 1, rate,
+                    loss / static_cast<double>(order.size()));
+        std::fflush(stdout);
+    }
+}
+
+// Output 0 (threshold 0.5) over all held-out examples; output 1 over the
+// played moves whose answer is known.
+void print_accuracy(backprop& learner, const example_set& examples) {
+    std::vector<uint8_t> active;
+    std::vector<double> target;
+    long shape_right = 0, sente_right = 0, sente_known = 0, answered = 0;
+    for (size_t k = 0; k < examples.size(); ++k) {
+        examples.get(k, active, target);
+        const std::vector<double>& out = learner.forward(active);
+        shape_right += (out[0] > 0.5) == (target[0] > 0.5);
+        if (std::isnan(target[1])) continue;
+        ++sente_known;
+        answered += target[1] > 0.5;
+        sente_right += (out[1] > 0.5) == (target[1] > 0.5);
+    }
+    std::printf(
+        "held-out examples %zu: shape accuracy %.4f; sente accuracy %.4f on %ld moves"
+        " (answered locally: %.4f)\n",
+        examples.size(), shape_right / static_cast<double>(examples.size()),
+        sente_right / static_cast<double>(sente_known), sente_known,
+        answered / static_cast<double>(sente_known));
+}
+
+// The played move's rank among all legal points by shape_eval, at every
+// tenth move from move 20 on; and the number of points above the move
+// generator's threshold in the middle game (moves 60 to 150).
+void print_ranks(engine& e, const std::vector<sgf_record>& games) {
+    std::vector<int> ranks, above;
+    for (const sgf_record& g : games) {
+        replay(e, g, [&](point* played, int colour, size_t k) {
+            if (k < 20 || k % 10 != 0) return;
+            double sente = 0.0;
+            const double mine = e.shape_eval(played, colour, sente);
+            int better = 0, passing = 0;
+            for (int i = 0; i < e.n_points; ++i) {
+                point* q = e.points[i];
+                if (q->colour != 0 || !e.is_legal_move(q, colour)) continue;
+                const double v = q == played ? mine : e.shape_eval(q, colour, sente);
+                better += v > mine;
+                passing += v > 0.4;
+            }
+            ranks.push_back(better + 1);
+            if (k >= 60 && k <= 150) above.push_back(passing);
+        });
+        e.reset_board();
+    }
+    if (ranks.empty() || above.empty()) return;
+    double sum = 0.0;
+    int top1 = 0, top10 = 0;
+    for (int r : ranks) {
+        sum += r;
+        top1 += r == 1;
+        top10 += r <= 10;
+    }
+    std::sort(ranks.begin(), ranks.end());
+    std::sort(above.begin(), above.end());
+    double above_sum = 0.0;
+    for (int a : above)
+        above_sum += a;
+    std::printf(
+        "played move on %zu held-out positions: mean rank %.1f, median %d, top-1 %.3f,"
+        " top-10 %.3f\n",
+        ranks.size(), sum / ranks.size(), ranks[ranks.size() / 2],
+        top1 / static_cast<double>(ranks.size()), top10 / static_cast<double>(ranks.size()));
+    std::printf(
+        "points above 0.4 in %zu middle-game positions: mean %.1f, median %d, "
+        "10%%-90%% %d-%d\n",
+        above.size(), above_sum / above.size(), above[above.size() / 2], above[above.size() / 10],
+        above[above.size() * 9 / 10]);
+}
+
+int run(const std::vector<std::string>& args) {
+    options o;
+    if (!parse(args, o)) {
+        std::fprintf(stderr, "usage: winkirvo-train shape %s\n",
+                     "[GAMES_DIR [OUT_FILE]] [options]");
+        return 2;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    // The engine's own messages (data files it loads) are not the report.
+    diag::set_out(stderr);
+    engine e;
+    random_source rng(o.seed);
+
+    std::vector<std::string> files = sgf_files(o.games_dir);
+    rng.shuffle(files);
+    size_t next = 0;
+    std::vector<sgf_record> train_games = take_games(files, next, o.train_games);
+    std::vector<sgf_record> held_out_games = take_games(files, next, o.held_out_games);
+    if (held_out_games.empty()) {
+        std::fprintf(stderr, "shape: not enough 19x19 games under %s\n", o.games_dir.c_str());
+        return 1;
+    }
+    example_set train_set, held_out_set;
+    for (const sgf_record& g : train_games)
+        collect_examples(e, g, o.negatives, rng, train_set);
+    for (const sgf_record& g : held_out_games) {
+        collect_examples(e, g, o.negatives, rng, held_out_set);
+    }
+    std::printf(
+        "games: %zu for training, %zu held out; examples: %zu for training (%d negatives"
+        " per move), %zu held out  [%.0f s]\n",
+        train_games.size(), held_out_games.size(), train_set.size(), o.negatives,
+        held_out_set.size(), seconds_since(start));
+
+    neural_net& net = e.shape_net->net();
+    init_weights(net, rng);
+    backprop learner(net);
+    train_network(learner, train_set, o, rng);
+    print_accuracy(learner, held_out_set);
+    print_ranks(e, held_out_games);
+    if (!net.write_file(o.out_file)) {
+        std::fprintf(stderr, "shape: cannot write %s\n", o.out_file.c_str());
+        return 1;
+    }
+    std::printf("wrote %s  [%.0f s]\n", o.out_file.c_str(), seconds_since(start));
+    return 0;
+}
+
+const bool registered =
+    register_tool({"shape",
+                   "[GAMES_DIR [OUT_FILE]] [--train-games N] [--held-out-games N] [--negatives K]"
+                   " [--epochs N] [--rate R] [--seed S]: trains data/shape.dat",
+                   run});
+
+}  // namespace
+}  // namespace train
