@@ -91,6 +91,7 @@ void BM_ProofReuseOverAGame(benchmark::State& state) {
     const std::vector<sgf_move>& moves = games.front().moves;
     int answers = 0;
     int readings = 0;
+    int stored = 0;
     for (auto _ : state) {
         engine e;
         set_depths(e);
@@ -101,9 +102,11 @@ void BM_ProofReuseOverAGame(benchmark::State& state) {
         }
         answers = proof_answers(e);
         readings = proof_readings(e);
+        stored = e.proof_stores[0] + e.proof_stores[1];
     }
     state.counters["moves"] = static_cast<double>(moves.size());
     state.counters["queries"] = answers + readings;
+    state.counters["proofs_stored"] = stored;
     state.counters["from_proofs_pct"] = 100.0 * answers / std::max(1, answers + readings);
     state.SetLabel(games.front().path);
 }
