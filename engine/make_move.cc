@@ -257,6 +257,7 @@ move_record* engine::next_redo_move() {
 }
 
 void engine::reset_board() {
+    proofs->clear();
     while (no_moves > 0) pop();
     no_moves = 0;
     redo_limit = 0;

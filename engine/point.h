@@ -107,6 +107,14 @@ public:
     // Keeps the empty string s as this point's spare of s's colour.
     void release_str(str* s);
 
+    // --- eye-point tests for colour c -------------------------------------
+    // Can this point become an eye of c: by the liberties of the enemy
+    // stones around it, or by capturing them?  eye_value: 1.0 a full eye,
+    // 0.5 half an eye, 0 none.
+    int eye_by_liberties(int c);
+    int eye_by_capture(int c);
+    double eye_value(int c);
+
     // New game: destroys the strings, clears occupancy and some values.
     void reset();
 

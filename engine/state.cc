@@ -4,13 +4,23 @@
 
 engine::engine() : move_stack(stack_size), history(stack_size) {
     read_depth_limits();
+    table = std::make_unique<transposition_table>();
     build_points();
     // The live key carries the turn word from the start, as it does after
     // every push and pop.
     key.key_update_turn(turn(), no_moves, nullptr);
     build_joseki_libraries();
     build_networks();
+    build_goals();
+    proofs = std::make_unique<proof_base>();
     templates = std::make_unique<shape_templates>(*this);
+}
+
+void engine::build_goals() {
+    goal_quick_capture = std::make_unique<quick_capture_goal>(this);
+    goal_quick_escape = std::make_unique<quick_escape_goal>(this);
+    goal_capture = std::make_unique<capture_goal>(this);
+    goal_defend = std::make_unique<defend_goal>(this);
 }
 
 void engine::build_joseki_libraries() {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "engine/ab.h"
 #include "engine/feature_net.h"
 #include "engine/joseki_library.h"
 #include "engine/move_record.h"
@@ -14,8 +15,11 @@
 #include "engine/point.h"
 #include "engine/point_set.h"
 #include "engine/position_key.h"
+#include "engine/proof_base.h"
+#include "engine/proof_record.h"
 #include "engine/shape_templates.h"
 #include "engine/str.h"
+#include "engine/transposition_table.h"
 
 class engine {
 public:
@@ -87,6 +91,75 @@ public:
     void place_handicap(int n);
 
     // --- transposition table, proof base and tactical reading -----------
+    // The table of the current reading (replaced at both ends of every
+    // generic_can) and the stored proofs.
+    std::unique_ptr<transposition_table> table;
+    std::unique_ptr<proof_base> proofs;
+    // The eight goals, made once.  The connection and life-and-death goals
+    // are plugged in by their own layers.
+    std::unique_ptr<search_goal> goal_quick_capture;
+    std::unique_ptr<search_goal> goal_quick_escape;
+    std::unique_ptr<search_goal> goal_capture;
+    std::unique_ptr<search_goal> goal_defend;
+    std::unique_ptr<search_goal> goal_connect;
+    std::unique_ptr<search_goal> goal_cut;
+    std::unique_ptr<search_goal> goal_kill;
+    std::unique_ptr<search_goal> goal_live;
+    void build_goals();
+    // Ladder nodes allowed to the terminal tests of one search.
+    static constexpr int ladder_budget = 1000;
+    int ladder_budget_base = 0;  // ladder_count when the current search began
+    int search_start = 0;        // no_moves when the current search began
+    long long ab_count = 0;      // nodes of alpha_beta and alpha_beta_plain
+    // Per proof kind: queries answered by a stored proof, readings run, and
+    // readings stored.
+    int proof_hits[proof_record::n_kinds] = {};
+    int proof_searches[proof_record::n_kinds] = {};
+    int proof_stores[proof_record::n_kinds] = {};
+
+    // Depth-limited reading (fail-soft over -1, 0, 1, from the side to move).
+    void alpha_beta(point_set& targets, int colour, int depth, int max_depth, int alpha, int beta,
+                    int& lower, int& upper, search_goal& mover_goal, search_goal& other_goal);
+    void alpha_beta_plain(point_set& targets, int colour, int depth, int max_depth, int alpha,
+                          int beta, int& lower, int& upper, search_goal& mover_goal,
+                          search_goal& other_goal);
+    int generic_can(point_set& targets, int colour, int max_depth, proof_record* record,
+                    search_goal& mover_goal, search_goal& other_goal);
+    int can_achieve_quick(point_set& targets, int colour, int max_depth, search_goal& mover_goal,
+                          search_goal& other_goal);
+    int can_capture_quick(str* s, int max_depth);
+    int can_escape_quick(str* s, int max_depth);
+    void start_search();
+    bool ladder_budget_left() const { return ladder_count - ladder_budget_base < ladder_budget; }
+
+    // Ladders: the attacker (ladder_capture) or the owner (ladder_escape) to
+    // move; 1 for the side to move.
+    int ladder_capture(str* s, int depth, int max_depth);
+    int ladder_escape(str* s, int depth, int max_depth);
+
+    // Proofs: extraction from the table, replay on the current board, and
+    // the queries answered through them.
+    void generic_prove(point_set& targets, int colour, int depth, int max_depth, proof_tree& tree,
+                       int value, search_goal& goal, search_goal& other);
+    void generic_disprove(point_set& targets, int colour, int depth, int max_depth,
+                          proof_tree& tree, int value, search_goal& goal, search_goal& other);
+    bool verify_proof(point_set& targets, int colour, int max_depth, proof_record& record,
+                      search_goal& mover_goal, search_goal& other_goal);
+    bool verify_win(point_set& targets, int colour, int depth, int max_depth, proof_tree& tree,
+                    int value, search_goal& goal, search_goal& other);
+    bool verify_refutation(point_set& targets, int colour, int depth, int max_depth,
+                           proof_tree& tree, int value, search_goal& goal, search_goal& other);
+    int answer_with_proof(int kind, point_set& search_targets, const point_set& record_targets,
+                          int colour, int max_depth, search_goal& mover_goal,
+                          search_goal& other_goal, proof_record* out_record);
+    int can_save_string(str* s, int max_depth, proof_record* out_record);
+    int can_capture_string(str* s, int max_depth, proof_record* out_record);
+
+    // String statuses (1 can be captured, 6 safe).
+    void evaluate_all_strings();
+    void collect_proof_moves(point_set& moves);
+    void update_status_after_move(point* move);
+    void kikashi_pass(int colour);
 
     // --- networks and shape evaluator -----------------------------------
     // Built in this order after the joseki libraries; with a weight file

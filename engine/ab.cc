@@ -1,0 +1,221 @@
+#include "engine/ab.h"
+
+#include <vector>
+
+#include "engine/diagnostics.h"
+#include "engine/state.h"
+
+namespace {
+
+int liberty_area_size(str* s) {
+    point_set area;
+    s->liberty_area(area);
+    return area.count();
+}
+
+bool touches(str* a, str* b) {
+    std::vector<str*> enemies;
+    a->adjacent_enemies(enemies);
+    for (str* x : enemies) {
+        if (x == b) return true;
+    }
+    return false;
+}
+
+// Ladder reading of a two-liberty string: the only capture test cheap enough
+// for a terminal node.
+bool ladder_works(engine* e, str* s) {
+    return s->liberties.count() == 2 && e->ladder_capture(s, 0, 100) == 1;
+}
+
+}  // namespace
+
+str* string_goal::target_string(const point_set& targets) {
+    return targets.first()->str_ptr;
+}
+
+void string_goal::check_depth(int depth) {
+    if (depth < 0) diag::crash("depth<0 ");
+}
+
+bool search_goal::decided(int& value, int v) {
+    value = v;
+    return true;
+}
+
+bool search_goal::open_until_limit(int depth, int max_depth, int& value) {
+    return depth < max_depth ? false : decided(value, 0);
+}
+
+void string_goal::add_captures(str* s, point_set& moves) {
+    s->counter_captures(moves);
+    s->atari_captures(moves);
+}
+
+// --- quick_capture_goal ----------------------------------------------------
+
+bool quick_capture_goal::is_terminal(point_set& targets, int depth, int max_depth, int& value) {
+    str* s = target_string(targets);
+    if (s == nullptr || s->capturable_now()) return decided(value, 1);
+    if (s->liberties.count() >= 5) return decided(value, -1);
+    if (ladder_works(e, s)) return decided(value, 1);
+    return open_until_limit(depth, max_depth, value);
+}
+
+void quick_capture_goal::generate_moves(point_set& targets, point_set& moves, int depth) {
+    check_depth(depth);
+    str* s = target_string(targets);
+    if (s == nullptr) return;
+    s->add_liberties_to(moves);
+    add_captures(s, moves);
+    e->remove_illegal(moves, -s->colour);
+    // A string in atari that cannot be taken at once (a ko) is attacked by
+    // waiting.
+    if (moves.empty() && s->liberties.count() == 1) moves.add(e->pass_point);
+}
+
+// --- quick_escape_goal -----------------------------------------------------
+
+bool quick_escape_goal::is_terminal(point_set& targets, int depth, int max_depth, int& value) {
+    str* s = target_string(targets);
+    if (s == nullptr) return decided(value, -1);
+    if (s->liberties.count() >= 4) return decided(value, 1);
+    return open_until_limit(depth, max_depth, value);
+}
+
+void quick_escape_goal::generate_moves(point_set& targets, point_set& moves, int depth) {
+    check_depth(depth);
+    str* s = target_string(targets);
+    if (s == nullptr) return;
+    s->add_liberties_to(moves);
+    add_captures(s, moves);
+    s->two_liberty_enemies(moves);
+    e->remove_illegal(moves, s->colour);
+}
+
+// --- capture_goal ----------------------------------------------------------
+
+bool capture_goal::is_terminal(point_set& targets, int depth, int max_depth, int& value) {
+    ++e->conn_count;
+    str* s = target_string(targets);
+    if (s == nullptr || s->capturable_now()) return decided(value, 1);
+    if (s->liberties.count() >= 5) return decided(value, -1);
+    // Below the limit a ladder ends the reading while the budget lasts.
+    if (depth < max_depth && e->ladder_budget_left() && ladder_works(e, s)) {
+        return decided(value, 1);
+    }
+    return open_until_limit(depth, max_depth, value);
+}
+
+void capture_goal::generate_moves(point_set& targets, point_set& moves, int depth) {
+    check_depth(depth);
+    str* s = target_string(targets);
+    if (s == nullptr) return;
+    s->liberty_area_wide(moves);
+    add_captures(s, moves);
+    if (s->liberties.count() == 2) s->self_atari_liberties(moves);
+    e->remove_illegal(moves, -s->colour);
+    score(targets.first(), moves);
+    moves.sort();
+}
+
+// Fewest liberties and least room first; a capture at once comes first of
+// all, a self-atari of the attacker last.
+void capture_goal::score(point* target, point_set& moves) {
+    const int attacker = -target->colour;
+    for (point* m : moves.to_vector()) {
+        e->push(m, attacker);
+        if (target->colour != 0) {
+            str* s = target->str_ptr;
+            const int self_atari = m->str_ptr->liberties.count() == 1 ? 100 : 0;
+            m->sort_key = 10 * s->liberties.count() + liberty_area_size(s) + self_atari;
+        } else {
+            m->sort_key = 0;
+        }
+        e->pop();
+    }
+}
+
+// --- defend_goal -----------------------------------------------------------
+
+bool defend_goal::is_terminal(point_set& targets, int depth, int max_depth, int& value) {
+    ++e->conn_count;
+    str* s = target_string(targets);
+    if (s == nullptr) return decided(value, -1);
+    const int libs = s->liberties.count();
+    if (libs >= 4 || (libs == 3 && depth > 5)) return decided(value, 1);
+    return open_until_limit(depth, max_depth, value);
+}
+
+void defend_goal::generate_moves(point_set& targets, point_set& moves, int depth) {
+    check_depth(depth);
+    str* s = target_string(targets);
+    if (s == nullptr) return;
+    const int owner = s->colour;
+    moves.add(e->pass_point);
+    if (s->liberties.count() > 1) {
+        add_ataris(s, moves);
+        s->liberty_area_wide(moves);
+        if (s->liberties.count() == 2) s->self_atari_liberties(moves);
+        // Only points the attacker could use; the liberties come back below.
+        e->remove_illegal(moves, -owner);
+        moves.subtract(s->liberties);
+    }
+    s->atari_captures(moves);
+    s->add_liberties_to(moves);
+    e->remove_illegal(moves, owner);
+    score(targets.first(), moves);
+    moves.sort();
+}
+
+void defend_goal::add_ataris(str* target, point_set& moves) {
+    std::vector<str*> enemies;
+    target->adjacent_enemies(enemies);
+    point* stone = target->stones.first();
+    for (str* o : enemies) {
+        if (o->liberties.count() != 2) continue;
+        for (point* x : o->liberties.to_vector()) {
+            if (e->is_legal_move(x, target->colour) && atari_worth_trying(x, o, stone)) {
+                moves.add(x);
+            }
+        }
+    }
+}
+
+// An atari is worth trying when the ataried string cannot run out to three
+// liberties, or when the stone also threatens a second weak neighbour of the
+// target.
+bool defend_goal::atari_worth_trying(point* x, str* enemy, point* target_stone) {
+    const int owner = target_stone->colour;
+    e->push(x, owner);
+    point* y = enemy->liberties.first();
+    bool keep = true;
+    if (e->is_legal_move(y, -owner)) {
+        e->push(y, -owner);
+        keep = y->str_ptr->liberties.count() < 3;
+        e->pop();
+    }
+    for (int k = 0; k < x->n_neighbours && !keep; ++k) {
+        point* q = x->neighbours[k];
+        if (q->colour != -owner || q->str_ptr == enemy) continue;
+        keep = q->str_ptr->liberties.count() < 3 && touches(q->str_ptr, target_stone->str_ptr);
+    }
+    e->pop();
+    return keep;
+}
+
+// Most liberties and most room first; the pass last.
+void defend_goal::score(point* target, point_set& moves) {
+    const int owner = target->colour;
+    for (point* m : moves.to_vector()) {
+        if (m == e->pass_point) {
+            m->sort_key = 1000.0;
+            continue;
+        }
+        e->push(m, owner);
+        str* s = target->str_ptr;
+        m->sort_key =
+            -(10 * s->liberties.count() + 2 * m->str_ptr->liberties.count() + liberty_area_size(s));
+        e->pop();
+    }
+}
