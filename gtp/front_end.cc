@@ -34,9 +34,7 @@ gtp_front_end::gtp_front_end(const gtp_options& options)
 void gtp_front_end::session_settings() {
     control_.m_bUseSeed = options_.use_seed;
     control_.m_nSeed = options_.seed;
-    control_.m_nBlackStatusDepth = control_.m_nWhiteStatusDepth = options_.status_depth;
-    control_.m_nBlackConnectionDepth = control_.m_nWhiteConnectionDepth = options_.connection_depth;
-    control_.m_nBlackLifeDeathDepth = control_.m_nWhiteLifeDeathDepth = options_.life_death_depth;
+    apply_depths();
     control_.m_bBlackComputer = false;
     control_.m_bWhiteComputer = false;
     entries_per_play_.clear();
@@ -95,6 +93,7 @@ void gtp_front_end::register_commands() {
     registry_.add("list_stones", [this](const arguments& a) { return list_stones(a); });
     registry_.add("loadsgf", [this](const arguments& a) { return loadsgf(a); });
     registry_.add("printsgf", [this](const arguments& a) { return printsgf(a); });
+    register_analysis_commands();
 }
 
 void gtp_front_end::fail_with_message(const std::string& fallback) {

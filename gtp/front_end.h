@@ -49,7 +49,10 @@ class gtp_front_end {
     std::vector<int> entries_per_play_;
 
     void register_commands();
+    void register_analysis_commands();
     void session_settings();
+    void apply_depths();
+    engine& analysis_engine();
     [[noreturn]] void fail_with_message(const std::string& fallback);
     void require_empty_board() const;
     void place_handicap_stones(const std::vector<gtp::vertex>& stones);
@@ -63,4 +66,5 @@ class gtp_front_end {
     std::string list_stones(const gtp::arguments& a);
     std::string loadsgf(const gtp::arguments& a);
     std::string printsgf(const gtp::arguments& a);
+    std::string string_status(gtp::vertex v);
 };

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "engine/diagnostics.h"
 #include "engine/state.h"
+#include "tests/support/own_directory.h"
 
 namespace {
 
@@ -43,19 +43,7 @@ TEST(Diagnostics, MessagesGoToTheChosenStream) {
     EXPECT_STREQ(buffer, "error NULL set first");
 }
 
-// Each death test works in a directory of its own: ctest runs tests in
-// parallel, and they all write "error.txt".
-class DiagnosticsDeathTest : public ::testing::Test {
-protected:
-    std::filesystem::path saved_ = std::filesystem::current_path();
-    void SetUp() override {
-        std::filesystem::path dir =
-            saved_ / ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::filesystem::create_directories(dir);
-        std::filesystem::current_path(dir);
-    }
-    void TearDown() override { std::filesystem::current_path(saved_); }
-};
+using DiagnosticsDeathTest = test::own_directory;
 
 TEST_F(DiagnosticsDeathTest, CrashWritesErrorTxtAndFails) {
     {
