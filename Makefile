@@ -50,10 +50,21 @@ fuzz-run: fuzz-build
 	$(FUZZ_DIR)/fuzz/$(FUZZ_TARGET) -max_total_time=$(FUZZ_SECONDS) -timeout=10 \
 	  -artifact_prefix=$(FUZZ_DIR)/artifacts/ $(FUZZ_DIR)/corpus fuzz/corpus
 
+# The benchmarks that measure on real positions read professional games,
+# unpacked once from the shared game collection when it is at hand.
+DATASETS ?= ../shared/datasets
+GAMES_DIR := build/games/pro
+
 bench: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
-	@for b in $(RELEASE_DIR)/bench/winkirvo_bench_*; do echo "== $$b"; $$b || exit 1; done
+	@if [ ! -d $(GAMES_DIR) ] && [ -f $(DATASETS)/pro.tar.xz ]; then \
+	  echo "Unpacking the professional games into $(GAMES_DIR)"; \
+	  mkdir -p $(GAMES_DIR) && tar -xJf $(DATASETS)/pro.tar.xz -C $(GAMES_DIR); \
+	fi
+	@for b in $(RELEASE_DIR)/bench/winkirvo_bench_*; do \
+	  echo "== $$b"; WINKIRVO_GAMES=$(CURDIR)/$(GAMES_DIR) $$b || exit 1; \
+	done
 
 clean:
 	rm -rf build

@@ -261,6 +261,9 @@ void engine::reset_board() {
     while (no_moves > 0) pop();
     no_moves = 0;
     redo_limit = 0;
+    // Groups name their strings: they go before the points free the strings.
+    clear_groups(1);
+    clear_groups(-1);
     for (int k = 0; k < n_points; ++k) points[k]->reset();
     for (int k = 0; k < n_points; ++k) {
         points[k]->colour = 0;

@@ -46,6 +46,9 @@ engine::~engine() {
     // records of the moves on the stack; taking every move back returns them
     // all to the points, whose destructors free them.
     while (no_moves > 0) pop();
+    // Groups name their strings, which the points free.
+    clear_groups(1);
+    clear_groups(-1);
 }
 
 void engine::lookup_joseki(point_set& j, int a) {

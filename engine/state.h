@@ -9,6 +9,7 @@
 
 #include "engine/ab.h"
 #include "engine/feature_net.h"
+#include "engine/group.h"
 #include "engine/joseki_library.h"
 #include "engine/move_record.h"
 #include "engine/pattern_net.h"
@@ -180,6 +181,13 @@ public:
     void encode(shape_features& r);
 
     // --- connections, groups, eyes and territory ------------------------
+    // The groups of each colour, rebuilt by every analysis of the board.
+    std::vector<std::unique_ptr<group>> black_groups;
+    std::vector<std::unique_ptr<group>> white_groups;
+    std::vector<std::unique_ptr<group>>& group_list(int colour) {
+        return colour == 1 ? black_groups : white_groups;
+    }
+    void clear_groups(int colour) { group_list(colour).clear(); }
 
     // --- joseki libraries, shape templates and moyo ---------------------
     // Consulted in this order: j_fuseki, j_side, j_corner, j_mini, from the
