@@ -181,14 +181,18 @@ int str::touches_enemy_in_atari() {
     return found;
 }
 
-void str::liberty_area_wide(point_set& out) {
+// Every liberty, the liberties of the other strings of this colour that
+// touch a liberty, and whatever on_empty adds for each empty neighbour of a
+// liberty.
+template <class OnEmpty>
+void str::around_liberties(point_set& out, OnEmpty on_empty) {
     for (int i = 0; i < liberties.count(); ++i) {
         point* l = liberties.next();
         out.add(l);
         for (int k = 0; k < l->n_neighbours; ++k) {
             point* q = l->neighbours[k];
             if (q->colour == 0) {
-                out.add(q);
+                on_empty(q);
             } else if (q->colour == colour && q->str_ptr != this && q->str_ptr != nullptr) {
                 out.add_all(q->str_ptr->liberties);
             }
@@ -196,22 +200,17 @@ void str::liberty_area_wide(point_set& out) {
     }
 }
 
+void str::liberty_area_wide(point_set& out) {
+    around_liberties(out, [&](point* q) { out.add(q); });
+}
+
 void str::liberty_area_two(point_set& out) {
-    for (int i = 0; i < liberties.count(); ++i) {
-        point* l = liberties.next();
-        out.add(l);
-        for (int k = 0; k < l->n_neighbours; ++k) {
-            point* q = l->neighbours[k];
-            if (q->colour == 0) {
-                out.add(q);
-                for (int j = 0; j < q->n_neighbours; ++j) {
-                    if (q->neighbours[j]->colour == 0) out.add(q->neighbours[j]);
-                }
-            } else if (q->colour == colour && q->str_ptr != this && q->str_ptr != nullptr) {
-                out.add_all(q->str_ptr->liberties);
-            }
+    around_liberties(out, [&](point* q) {
+        out.add(q);
+        for (int j = 0; j < q->n_neighbours; ++j) {
+            if (q->neighbours[j]->colour == 0) out.add(q->neighbours[j]);
         }
-    }
+    });
 }
 
 void str::self_atari_liberties(point_set& out) {

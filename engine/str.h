@@ -69,4 +69,6 @@ private:
     // Calls f(s) once for every distinct string of colour c touching a stone.
     template <class F>
     void for_adjacent_strings(int c, F f);
+    template <class OnEmpty>
+    void around_liberties(point_set& out, OnEmpty on_empty);
 };
