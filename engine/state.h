@@ -221,6 +221,19 @@ public:
     long long connections_reused = 0;
     long long connections_read = 0;
 
+    // Territory: the sum over the board of every point's expected ownership
+    // for colour a, from a full analysis of the position; the after-move
+    // variant (p: the point just played) reuses the snapshot's analysis
+    // where p cannot have changed it.
+    double evaluate(int a);
+    double evaluate_after_move(point* p, int a);
+    // The value of board point p for colour k, in [-1, 1], also kept in
+    // p's value.
+    double territory_value(point* p, int k);
+    // territory_net's rating of empty point p for the side to move, in
+    // [-1, 1].
+    double territory_estimate(point* p);
+
     // --- joseki libraries, shape templates and moyo ---------------------
     // Consulted in this order: j_fuseki, j_side, j_corner, j_mini, from the
     // whole board down to a small corner.
