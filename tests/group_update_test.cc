@@ -170,12 +170,15 @@ TEST(NeedsReevaluation, TheMoveNearEitherStringOrAStatusChangedAroundThem) {
     EXPECT_FALSE(f->needs_reevaluation(pt(e, "di")));
     EXPECT_TRUE(f->needs_reevaluation(pt(e, "eh")));
     EXPECT_FALSE(f->needs_reevaluation(pt(e, "jj")));
-    // A pass comes near nothing, not even the corner.
-    EXPECT_FALSE(f->needs_reevaluation(e.pass_point));
-    test::place(e, {"X"});
+    // A pass comes near nothing, not even a pair in the corner, whose
+    // stones lie a shape distance 1 and 3 from the pass point's (0, 0).
+    test::place(e, {"X.X"});
     e.update_groups();
     e.snapshot();
-    EXPECT_FALSE(string_at(e, "aa")->find_connection(string_at(e, "aa")) != nullptr);
+    const connection* corner = string_at(e, "aa")->find_connection(string_at(e, "ca"));
+    ASSERT_NE(corner, nullptr);
+    EXPECT_FALSE(corner->needs_reevaluation(e.pass_point));
+    EXPECT_TRUE(corner->needs_reevaluation(pt(e, "ab")));
 
     str* upper = string_at(e, "dd");
     upper->status = 1;
