@@ -73,62 +73,77 @@ point* far_move(engine& e) {
     return e.pass_point;
 }
 
-void BM_Evaluate(benchmark::State& state) {
+// What timed measured over the positions: its mean time, and the
+// connection verdicts of the after-move updates it ran.
+struct measured {
+    bool skipped = true;
+    double mean_seconds = 0;
+    long long runs = 0;
+    long long verdicts_reused = 0;
+    long long verdicts_read = 0;
+};
+
+// timed(engine) on each position, set up in an engine without data files,
+// at every iteration of the benchmark; timed returns the seconds it timed.
+template <class Timed>
+measured over_positions(benchmark::State& state, Timed timed) {
+    measured m;
     bench::silence_diagnostics();
-    if (!bench::have_games(state, !positions().empty())) return;
+    if (!bench::have_games(state, !positions().empty())) return m;
     no_data_files neutral;
     engine e;
     bench::set_document_depths(e);
     double seconds = 0;
-    long long evaluations = 0;
     for (auto _ : state) {
         double iteration = 0;
         for (const bench::game_position& p : positions()) {
             bench::set_up(e, p.moves);
             e.root_move_number = e.no_moves;
-            iteration += seconds_of([&] { e.evaluate(e.turn()); });
-            ++evaluations;
+            iteration += timed(e);
+            ++m.runs;
         }
         seconds += iteration;
         state.SetIterationTime(iteration / positions().size());
     }
+    m.skipped = false;
+    m.mean_seconds = seconds / m.runs;
+    m.verdicts_reused = e.connections_reused;
+    m.verdicts_read = e.connections_read;
+    return m;
+}
+
+void BM_Evaluate(benchmark::State& state) {
+    const measured m =
+        over_positions(state, [](engine& e) { return seconds_of([&] { e.evaluate(e.turn()); }); });
+    if (m.skipped) return;
     state.counters["positions"] = static_cast<double>(positions().size());
-    state.counters["ms_per_evaluate"] = 1000.0 * seconds / evaluations;
+    state.counters["ms_per_evaluate"] = 1000.0 * m.mean_seconds;
     state.SetLabel("evaluate, depths 10/8/4, no data files, positions every 20 moves");
 }
 BENCHMARK(BM_Evaluate)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// The candidate's evaluation only: the pass evaluation and the snapshot
+// before it are not timed.
+double time_after_a_far_move(engine& e) {
+    const int a = e.turn();
+    point* move = far_move(e);
+    e.push(e.pass_point, a);
+    e.evaluate(a);
+    e.snapshot();
+    e.pop();
+    e.push(move, a);
+    const double seconds = seconds_of([&] { e.evaluate_after_move(move, a); });
+    e.pop();
+    return seconds;
+}
+
 void BM_EvaluateAfterAFarMove(benchmark::State& state) {
-    bench::silence_diagnostics();
-    if (!bench::have_games(state, !positions().empty())) return;
-    no_data_files neutral;
-    engine e;
-    bench::set_document_depths(e);
-    double seconds = 0;
-    long long evaluations = 0;
-    for (auto _ : state) {
-        double iteration = 0;
-        for (const bench::game_position& p : positions()) {
-            bench::set_up(e, p.moves);
-            const int a = e.turn();
-            e.root_move_number = e.no_moves;
-            point* move = far_move(e);
-            e.push(e.pass_point, a);
-            e.evaluate(a);
-            e.snapshot();
-            e.pop();
-            e.push(move, a);
-            iteration += seconds_of([&] { e.evaluate_after_move(move, a); });
-            e.pop();
-            ++evaluations;
-        }
-        seconds += iteration;
-        state.SetIterationTime(iteration / positions().size());
-    }
-    const double verdicts = static_cast<double>(e.connections_reused + e.connections_read);
-    state.counters["ms_per_after_move"] = 1000.0 * seconds / evaluations;
-    state.counters["verdicts_per_update"] = verdicts / evaluations;
-    state.counters["reused_pct"] = verdicts > 0 ? 100.0 * e.connections_reused / verdicts : 0;
+    const measured m = over_positions(state, time_after_a_far_move);
+    if (m.skipped) return;
+    const double verdicts = static_cast<double>(m.verdicts_reused + m.verdicts_read);
+    state.counters["ms_per_after_move"] = 1000.0 * m.mean_seconds;
+    state.counters["verdicts_per_update"] = verdicts / m.runs;
+    state.counters["reused_pct"] = verdicts > 0 ? 100.0 * m.verdicts_reused / verdicts : 0;
     state.SetLabel("evaluate_after_move far from the last move, after a pass evaluation");
 }
 BENCHMARK(BM_EvaluateAfterAFarMove)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -193,18 +193,27 @@ TEST(NeedsReevaluation, TheMoveNearEitherStringOrAStatusChangedAroundThem) {
 }
 
 // Black bb-db and White kb-mb, each a pair with a shared liberty whose cut
-// is taken at once: connected whoever moves.
-const std::vector<std::string> two_pairs = {"", ".X.X......O.O"};
-
-TEST(AfterMove, AFarCandidateKeepsEveryConnectionAtItsPreviousStatus) {
+// is taken at once: connected whoever moves.  Black is to move at the root.
+class AfterMoveTwoPairs : public ::testing::Test {
+  protected:
     engine e;
-    test::place(e, two_pairs);
-    to_move(e, 1);
-    analyse_root(e);
+
+    void SetUp() override {
+        test::place(e, {"", ".X.X......O.O"});
+        to_move(e, 1);
+        analyse_root(e);
+    }
+    // What the snapshot remembered for the pair, whatever a reading would
+    // say now.
+    int& previous(const char* a, const char* b) {
+        return string_at(e, a)->find_connection(string_at(e, b))->previous_status;
+    }
+};
+
+TEST_F(AfterMoveTwoPairs, AFarCandidateKeepsEveryConnectionAtItsPreviousStatus) {
     ASSERT_EQ(verdict(e, "bb", "db"), 6);
     ASSERT_EQ(verdict(e, "kb", "mb"), 6);
-    // What the snapshot remembered, not what a reading would say now.
-    string_at(e, "bb")->find_connection(string_at(e, "db"))->previous_status = 1;
+    previous("bb", "db") = 1;
     analyse_candidate(e, pt(e, "jp"));
     EXPECT_EQ(e.connections_read, 0);
     EXPECT_EQ(e.connections_reused, 2);
@@ -219,14 +228,10 @@ TEST(AfterMove, AFarCandidateKeepsEveryConnectionAtItsPreviousStatus) {
     }
 }
 
-TEST(AfterMove, NearTheMoveAVerdictTheMoverCannotOverturnStands) {
-    engine e;
-    test::place(e, two_pairs);
-    to_move(e, 1);
-    analyse_root(e);
+TEST_F(AfterMoveTwoPairs, NearTheMoveAVerdictTheMoverCannotOverturnStands) {
     // White, to move after the candidate, could not connect at the
     // snapshot; Black's move next to its pair changes no status.
-    string_at(e, "kb")->find_connection(string_at(e, "mb"))->previous_status = 1;
+    previous("kb", "mb") = 1;
     analyse_candidate(e, pt(e, "lc"));
     EXPECT_EQ(verdict(e, "kb", "mb"), 1);
     EXPECT_EQ(e.connections_read, 0);
@@ -234,7 +239,6 @@ TEST(AfterMove, NearTheMoveAVerdictTheMoverCannotOverturnStands) {
     // Black's own connected pair stays connected when Black plays next to
     // it, unread; the new stone's pairs are read: bb-bd by the first pass,
     // db-bd by the second (two strings joined to bb).
-    e.connections_read = 0;
     analyse_candidate(e, pt(e, "bd"));
     EXPECT_EQ(verdict(e, "bb", "db"), 6);
     EXPECT_EQ(verdict(e, "bb", "bd"), 6);
@@ -243,12 +247,8 @@ TEST(AfterMove, NearTheMoveAVerdictTheMoverCannotOverturnStands) {
     e.pop();
 }
 
-TEST(AfterMove, AStringHoldingTheMoveIsReadAgain) {
-    engine e;
-    test::place(e, two_pairs);
-    to_move(e, 1);
-    analyse_root(e);
-    string_at(e, "bb")->find_connection(string_at(e, "db"))->previous_status = 1;
+TEST_F(AfterMoveTwoPairs, AStringHoldingTheMoveIsReadAgain) {
+    previous("bb", "db") = 1;
     analyse_candidate(e, pt(e, "eb"));
     EXPECT_EQ(verdict(e, "bb", "eb"), 6);
     EXPECT_EQ(e.connections_read, 1);
@@ -419,8 +419,9 @@ class Crosscut : public ::testing::Test {
         s = group_at(e, "dd");
         r = group_at(e, "cd");
     }
-    void set(double a, double b, double d, double f, double nn_p, double nn_q, double nn_s,
-             double nn_r) {
+    // Sets the four safeties and network ratings, then corrects them.
+    void adjust(double a, double b, double d, double f, double nn_p, double nn_q, double nn_s,
+                double nn_r) {
         p->safety = a;
         q->safety = b;
         s->safety = d;
@@ -429,6 +430,7 @@ class Crosscut : public ::testing::Test {
         q->nn_safety = nn_q;
         s->nn_safety = nn_s;
         r->nn_safety = nn_r;
+        e.crosscut_adjust();
     }
     void expect(double a, double b, double d, double f) {
         EXPECT_NEAR(p->safety, a, 1e-12);
@@ -439,39 +441,32 @@ class Crosscut : public ::testing::Test {
 };
 
 TEST_F(Crosscut, SafetiesThatAddUpChangeNothing) {
-    set(0.5, 0.5, 0.5, 0.5, 0.9, 0.9, 0.9, 0.9);
-    e.crosscut_adjust();
+    adjust(0.5, 0.5, 0.5, 0.5, 0.9, 0.9, 0.9, 0.9);
     expect(0.5, 0.5, 0.5, 0.5);
-    set(0.9995, 0.0, 1.0, 0.0, 0.5, 0.5, 0.5, 0.5);  // shortfall below 0.001
-    e.crosscut_adjust();
+    adjust(0.9995, 0.0, 1.0, 0.0, 0.5, 0.5, 0.5, 0.5);  // shortfall below 0.001
     expect(0.9995, 0.0, 1.0, 0.0);
 }
 
 TEST_F(Crosscut, WeakGroupsAreRaisedByTheirNetworkRatings) {
-    set(0.2, 0.2, 0.2, 0.2, 0.5, 0.5, 0.5, 0.5);
-    e.crosscut_adjust();
+    adjust(0.2, 0.2, 0.2, 0.2, 0.5, 0.5, 0.5, 0.5);
     expect(0.5, 0.5, 0.5, 0.5);
     // a = min(0.6, 0.8), b = min(0.5, 0.9), m = 1.1; partners f = 0.1 and
     // g = 0.3 leave deficits 0.5, 0.6, 0.6 and 0.5.
-    set(0.2, 0.3, 0.1, 0.4, 0.6, 0.5, 0.8, 0.9);
-    e.crosscut_adjust();
+    adjust(0.2, 0.3, 0.1, 0.4, 0.6, 0.5, 0.8, 0.9);
     expect(0.2 + 0.6 * 0.5 / 1.1, 0.3 + 0.5 * 0.6 / 1.1, 0.1 + 0.6 * 0.6 / 1.1,
            0.4 + 0.5 * 0.5 / 1.1);
 }
 
 TEST_F(Crosscut, ANegativeDeficitRaisesNothing) {
-    set(0.95, 0.6, 0.0, 0.6, 0.5, 0.5, 0.5, 0.5);
-    e.crosscut_adjust();
+    adjust(0.95, 0.6, 0.0, 0.6, 0.5, 0.5, 0.5, 0.5);
     expect(0.95, 0.8, 0.2, 0.8);
 }
 
 TEST_F(Crosscut, NoRatingsADeadStoneOrAJoinedPairLeaveItAlone) {
-    set(0.2, 0.2, 0.2, 0.2, 0.0, 0.0, 0.0, 0.0);
-    e.crosscut_adjust();
+    adjust(0.2, 0.2, 0.2, 0.2, 0.0, 0.0, 0.0, 0.0);
     expect(0.2, 0.2, 0.2, 0.2);
-    set(0.2, 0.2, 0.2, 0.2, 0.5, 0.5, 0.5, 0.5);
     string_at(e, "cd")->status = 1;  // White, to move: nearly dead below 2
-    e.crosscut_adjust();
+    adjust(0.2, 0.2, 0.2, 0.2, 0.5, 0.5, 0.5, 0.5);
     expect(0.2, 0.2, 0.2, 0.2);
     string_at(e, "cd")->status = 6;
     p->absorb_group(s);

@@ -212,18 +212,35 @@ void copy_safety(engine& e, const char* name, double s) {
     for (point* p : pt(e, name)->str_ptr->stones.to_vector()) p->safety_copy = s;
 }
 
-TEST(EvaluateAfterMove, GroupsAreClippedAgainstTheSnapshot) {
+// The snapshot's copies that a clip would meet: nothing for White's pair,
+// everything for Black's.
+class EvaluateAfterMove : public ::testing::Test {
+  protected:
     test::scoped_data_dir dir;
     engine e;
+
+    void analyse_with_extreme_copies() {
+        to_move(e, 1);
+        analyse_root(e);
+        copy_safety(e, "bd", 0.0);
+        copy_safety(e, "bb", 1.0);
+    }
+    void evaluate_after(point* p) {
+        e.push(p, 1);
+        e.evaluate_after_move(p, 1);
+    }
+    void expect_unclipped() {
+        EXPECT_GT(group_at(e, "bd")->safety, 0.0);
+        EXPECT_LT(group_at(e, "bb")->safety, 1.0);
+    }
+};
+
+TEST_F(EvaluateAfterMove, GroupsAreClippedAgainstTheSnapshot) {
     test::place(e, two_pairs);
-    to_move(e, 1);
-    analyse_root(e);
+    analyse_with_extreme_copies();
     // White, to move after the candidate, can be no safer than it was;
     // Black no weaker.
-    copy_safety(e, "bd", 0.0);
-    copy_safety(e, "bb", 1.0);
-    e.push(pt(e, "pp"), 1);
-    e.evaluate_after_move(pt(e, "pp"), 1);
+    evaluate_after(pt(e, "pp"));
     EXPECT_EQ(group_at(e, "bd")->safety, 0.0);
     EXPECT_EQ(group_at(e, "bb")->safety, 1.0);
     EXPECT_EQ(pt(e, "bd")->value, 1.0);
@@ -232,29 +249,18 @@ TEST(EvaluateAfterMove, GroupsAreClippedAgainstTheSnapshot) {
     EXPECT_LT(group_at(e, "pp")->safety, 1.0);
     e.pop();
     // A pass clips nothing.
-    e.push(e.pass_point, 1);
-    e.evaluate_after_move(e.pass_point, 1);
-    EXPECT_GT(group_at(e, "bd")->safety, 0.0);
-    EXPECT_LT(group_at(e, "bb")->safety, 1.0);
-    e.pop();
+    evaluate_after(e.pass_point);
+    expect_unclipped();
 }
 
-TEST(EvaluateAfterMove, ACandidateThatDiesClipsNothing) {
-    test::scoped_data_dir dir;
-    engine e;
+TEST_F(EvaluateAfterMove, ACandidateThatDiesClipsNothing) {
     // ss is a self-atari in the corner: White takes it at once.
     test::place(e, two_pairs);
     e.push(pt(e, "sr"), -1);
-    to_move(e, 1);
-    analyse_root(e);
-    copy_safety(e, "bd", 0.0);
-    copy_safety(e, "bb", 1.0);
-    e.push(pt(e, "ss"), 1);
-    e.evaluate_after_move(pt(e, "ss"), 1);
+    analyse_with_extreme_copies();
+    evaluate_after(pt(e, "ss"));
     ASSERT_EQ(pt(e, "ss")->str_ptr->status, 1);
-    EXPECT_GT(group_at(e, "bd")->safety, 0.0);
-    EXPECT_LT(group_at(e, "bb")->safety, 1.0);
-    e.pop();
+    expect_unclipped();
 }
 
 // --- boards left as found ----------------------------------------------------
