@@ -34,6 +34,18 @@ std::vector<point*> moves_of(search_goal& goal, point_set& targets, int depth) {
     return moves.to_vector();
 }
 
+bool offers(const std::vector<point*>& moves, const point* p) {
+    return std::find(moves.begin(), moves.end(), p) != moves.end();
+}
+
+// The goal's verdict on the node at depth, with the limit at 8; open for a
+// node it does not decide.
+constexpr int open = 9;
+int verdict(search_goal& goal, point_set& targets, int depth) {
+    int value = open;
+    return goal.is_terminal(targets, depth, 8, value) ? value : open;
+}
+
 int connection_queries(const engine& e) {
     return e.proof_searches[2] + e.proof_searches[3] + e.proof_hits[2] + e.proof_hits[3];
 }
@@ -130,54 +142,41 @@ TEST(ConnectGoal, TerminalTests) {
     test::place(e, {"", "", "", "...X", "", "...X.X"});
     point_set jump = pair_targets(e, "dd", "df");
     point_set apart = pair_targets(e, "dd", "ff");
-    int value = 9;
-    EXPECT_TRUE(e.goal_connect->is_terminal(jump, 3, 8, value));
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(verdict(*e.goal_connect, jump, 3), 1);
     // Nothing decides a knight's move: open below the limit, 0 at it.
-    value = 9;
-    EXPECT_FALSE(e.goal_connect->is_terminal(apart, 3, 8, value));
-    EXPECT_EQ(value, 9);
-    EXPECT_TRUE(e.goal_connect->is_terminal(apart, 8, 8, value));
-    EXPECT_EQ(value, 0);
+    EXPECT_EQ(verdict(*e.goal_connect, apart, 3), open);
+    EXPECT_EQ(verdict(*e.goal_connect, apart, 8), 0);
     // One string on both targets: joined.
     e.push(pt(e, "de"), 1);
-    EXPECT_TRUE(e.goal_connect->is_terminal(jump, 3, 8, value));
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(verdict(*e.goal_connect, jump, 3), 1);
     e.pop();
-    // A captured target: failed.
-    const int traps = e.trap_count;
+    // A captured target: failed, and nothing to play.
     test::place(e, {"", "", "...O", "..O.O"});
     e.push(pt(e, "de"), -1);
     ASSERT_EQ(pt(e, "dd")->colour, 0);
-    EXPECT_TRUE(e.goal_connect->is_terminal(jump, 3, 8, value));
-    EXPECT_EQ(value, -1);
-    EXPECT_TRUE(moves_of(*e.goal_connect, jump, 3).empty());
+    const int traps = e.trap_count;
+    EXPECT_EQ(verdict(*e.goal_connect, jump, 3), -1);
     EXPECT_EQ(e.trap_count - traps, 1);
+    EXPECT_TRUE(moves_of(*e.goal_connect, jump, 3).empty());
 }
 
 TEST(CutGoal, TerminalTestsAndTheImpossibleEmptyTarget) {
     engine e;
     test::place(e, {"", "", "", "...X", "", "...X"});
     point_set t = pair_targets(e, "dd", "df");
-    int value = 9;
-    EXPECT_FALSE(e.goal_cut->is_terminal(t, 3, 8, value));
-    EXPECT_TRUE(e.goal_cut->is_terminal(t, 8, 8, value));
-    EXPECT_EQ(value, 0);
+    EXPECT_EQ(verdict(*e.goal_cut, t, 3), open);
+    EXPECT_EQ(verdict(*e.goal_cut, t, 8), 0);
     // Joined: the cut has failed.
     e.push(pt(e, "de"), 1);
-    EXPECT_TRUE(e.goal_cut->is_terminal(t, 3, 8, value));
-    EXPECT_EQ(value, -1);
+    EXPECT_EQ(verdict(*e.goal_cut, t, 3), -1);
     e.pop();
     // A target in atari is cut off.
     test::place(e, {"", "", "...O", "..O.O"});
-    EXPECT_TRUE(e.goal_cut->is_terminal(t, 3, 8, value));
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(verdict(*e.goal_cut, t, 3), 1);
     // A target already captured cannot be met; the reading is told 0.
     e.push(pt(e, "de"), -1);
     test::diag_capture log;
-    value = 9;
-    EXPECT_TRUE(e.goal_cut->is_terminal(t, 3, 8, value));
-    EXPECT_EQ(value, 0);
+    EXPECT_EQ(verdict(*e.goal_cut, t, 3), 0);
     EXPECT_EQ(log.text(), "err can_cut_rec.. ");
     EXPECT_EQ(moves_of(*e.goal_cut, t, 3), std::vector<point*>{e.pass_point});
 }
@@ -188,31 +187,23 @@ TEST(CutGoal, ALadderOnATwoLibertyTargetCutsBelowTheLimitOnly) {
     test::place(e, {".O", "OX", "..O"});
     e.push(pt(e, "jj"), 1);
     point_set t = pair_targets(e, "bb", "jj");
-    int value = 9;
-    EXPECT_TRUE(e.goal_cut->is_terminal(t, 3, 8, value));
-    EXPECT_EQ(value, 1);
-    EXPECT_TRUE(e.goal_cut->is_terminal(t, 8, 8, value));
-    EXPECT_EQ(value, 0);
+    EXPECT_EQ(verdict(*e.goal_cut, t, 3), 1);
+    EXPECT_EQ(verdict(*e.goal_cut, t, 8), 0);
 }
 
 TEST(CutGoal, CuttingPointsFirstOtherwiseTheSpaceBetween) {
     engine e;
-    test::place(e, {"", ".X.X"});
+    test::place(e, {"", ".X.X", "", "", "", "", "...X", "", "", "...X"});
     point_set sharing = pair_targets(e, "bb", "db");
     // The shared liberty, and the pass; nothing else is looked at.
     EXPECT_EQ(moves_of(*e.goal_cut, sharing, 3), (std::vector<point*>{pt(e, "cb"), e.pass_point}));
-
-    engine f;
-    test::place(f, {"", "", "", "...X", "", "", "...X"});
-    point_set apart = pair_targets(f, "dd", "dg");
-    const std::vector<point*> moves = moves_of(*f.goal_cut, apart, 3);
-    // The two-point jump: the points between the stones, reached by both
-    // liberty areas, and the pass, last.
-    EXPECT_EQ(moves.back(), f.pass_point);
-    for (const char* name : {"de", "df"}) {
-        EXPECT_NE(std::find(moves.begin(), moves.end(), pt(f, name)), moves.end()) << name;
-    }
-    for (point* m : moves) EXPECT_TRUE(m == f.pass_point || m->colour == 0);
+    // A two-point jump: the points between, in both liberty areas, and the
+    // pass, last.
+    point_set apart = pair_targets(e, "dg", "dj");
+    const std::vector<point*> moves = moves_of(*e.goal_cut, apart, 3);
+    EXPECT_EQ(moves.back(), e.pass_point);
+    EXPECT_TRUE(offers(moves, pt(e, "dh")));
+    EXPECT_TRUE(offers(moves, pt(e, "di")));
 }
 
 TEST(ConnectGoal, PointsNearBothStringsComeFirst) {
@@ -223,21 +214,15 @@ TEST(ConnectGoal, PointsNearBothStringsComeFirst) {
     // de and df each lie in both liberty areas.
     ASSERT_GE(moves.size(), 3u);
     const std::vector<point*> front(moves.begin(), moves.begin() + 2);
-    EXPECT_NE(std::find(front.begin(), front.end(), pt(e, "de")), front.end());
-    EXPECT_NE(std::find(front.begin(), front.end(), pt(e, "df")), front.end());
-    EXPECT_EQ(std::find(moves.begin(), moves.end(), e.pass_point), moves.end());
-}
-
-TEST(ConnectGoal, AStringInAtariOffersItsLibertyAndItsCaptures) {
-    engine e;
-    // Black bb is in atari next to two White stones in atari.
-    test::place(e, {".OX", "OXOX"});
-    point_set t = pair_targets(e, "bb", "db");
-    ASSERT_TRUE(string_at(e, "bb")->capturable_now());
-    const std::vector<point*> moves = moves_of(*e.goal_connect, t, 3);
-    for (const char* name : {"bc", "aa", "cc"}) {
-        EXPECT_NE(std::find(moves.begin(), moves.end(), pt(e, name)), moves.end()) << name;
-    }
+    EXPECT_TRUE(offers(front, pt(e, "de")));
+    EXPECT_TRUE(offers(front, pt(e, "df")));
+    EXPECT_FALSE(offers(moves, e.pass_point));
+    // A string in atari: its liberty and its captures.
+    engine f;
+    test::place(f, {".OX", "OXOX"});
+    point_set atari = pair_targets(f, "bb", "db");
+    const std::vector<point*> escapes = moves_of(*f.goal_connect, atari, 3);
+    for (const char* name : {"bc", "aa", "cc"}) EXPECT_TRUE(offers(escapes, pt(f, name))) << name;
 }
 
 // --- the shape filter ------------------------------------------------------
@@ -271,31 +256,40 @@ TEST(ShapeFilter, WithoutANetworkEveryMoveStaysAndThePassComesLast) {
                                                       pt(e, "kk"), e.pass_point}));
 }
 
-TEST(ShapeFilter, AMiddlingValueKeepsOnlyCrowdedPoints) {
+// The moves left of some, by name, after filtering them for colour with a
+// network that rates every move x; the number removed goes to removed.
+std::vector<std::string> filtered(double x, int colour, int& removed) {
     test::scoped_data_dir dir;
-    dir.write("shape.dat", constant_shape_net(0.3));
+    dir.write("shape.dat", constant_shape_net(x));
     engine e;
     // cc has four stones around it, dd only three.
     test::place(e, {"", ".XO.", ".X.X", "..O"});
     point_set moves = some_moves(e);
-    EXPECT_EQ(shape_filter(e, moves, -1), 3);
-    EXPECT_EQ(moves.to_vector(), (std::vector<point*>{pt(e, "cc"), e.pass_point}));
+    removed = shape_filter(e, moves, colour);
+    std::vector<std::string> kept;
+    for (const point* p : moves.to_vector()) {
+        kept.push_back(p == e.pass_point ? "pass"
+                                         : std::string{char('a' + p->x - 1), char('a' + p->y - 1)});
+    }
+    return kept;
 }
 
-TEST(ShapeFilter, ALowValueRemovesEveryMoveButThePass) {
+TEST(ShapeFilter, AMiddlingValueKeepsOnlyCrowdedPointsALowOneNothing) {
+    int removed = 0;
+    EXPECT_EQ(filtered(0.3, -1, removed), (std::vector<std::string>{"cc", "pass"}));
+    EXPECT_EQ(removed, 3);
+    EXPECT_EQ(filtered(0.19, 1, removed), std::vector<std::string>{"pass"});
+    EXPECT_EQ(removed, 4);
+}
+
+TEST(ShapeFilter, TheCutGoalFiltersItsFirstTwoPliesOnly) {
     test::scoped_data_dir dir;
     dir.write("shape.dat", constant_shape_net(0.19));
     engine e;
-    test::place(e, {"", ".XO.", ".X.X", "..O"});
-    point_set moves = some_moves(e);
-    EXPECT_EQ(shape_filter(e, moves, 1), 4);
-    EXPECT_EQ(moves.to_vector(), std::vector<point*>{e.pass_point});
-    // The cut goal filters only its first two plies.
-    engine f;
-    test::place(f, {"", "", "", "...X", "", "", "...X"});
-    point_set t = pair_targets(f, "dd", "dg");
-    EXPECT_EQ(moves_of(*f.goal_cut, t, 1), std::vector<point*>{f.pass_point});
-    EXPECT_GT(moves_of(*f.goal_cut, t, 2).size(), 1u);
+    test::place(e, {"", "", "", "...X", "", "", "...X"});
+    point_set t = pair_targets(e, "dd", "dg");
+    EXPECT_EQ(moves_of(*e.goal_cut, t, 1), std::vector<point*>{e.pass_point});
+    EXPECT_GT(moves_of(*e.goal_cut, t, 2).size(), 1u);
 }
 
 // --- readings leave the board as found -------------------------------------
