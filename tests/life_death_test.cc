@@ -1,0 +1,285 @@
+// The life-and-death goals and readings: terminal tests, move lists and
+// their order, and small problems read both ways, each leaving the board as
+// found.
+#include <gtest/gtest.h>
+
+#include "engine/state.h"
+#include "tests/support/board_helpers.h"
+#include "tests/support/board_snapshot.h"
+#include "tests/support/group_helpers.h"
+
+namespace {
+
+using test::pt;
+
+// Black groups on the top edge walled in by White (as in the eye analysis
+// tests), with the points of their eye space as the area.
+const std::vector<std::string> straight_three = {"OX...XO", "OXXXXXO", "OO...OO", ".OOOOO."};
+const std::vector<std::string> bent_three = {"OX..XO", "OX.XXO", "OXXXXO", "OO..OO", ".OOOO."};
+const std::vector<std::string> square_four = {"OX..XO", "OX..XO", "OXXXXO", "OO..OO", ".OOOO."};
+const std::vector<std::string> straight_four = {"OX....XO", "OXXXXXXO", "OO....OO",
+                                                ".OOOOOO."};
+const std::vector<std::string> bulky_five = {"OX...XO", "OX..XXO", "OXXXXXO", "OO...OO",
+                                             ".OOOOO."};
+const std::vector<std::string> rabbity_six = {"OXX.XXO", "OX...XO", "OXX..XO",
+                                              "OXXXXXO", "OO...OO", ".OOOOO."};
+const std::vector<std::string> two_small_eyes = {"OX..X..XO", "OXXXXXXXO", "OO.....OO",
+                                                 ".OOOOOOO."};
+const std::vector<std::string> one_small_eye = {"OX..XO", "OXXXXO", "OO..OO", ".OOOO."};
+const std::vector<std::string> nakade_three = {"OX.O.XO", "OXXXXXO", "OO...OO", ".OOOOO."};
+const std::vector<std::string> nakade_five = {"OX.OOO.XO", "OXXXXXXXO", "OO.....OO",
+                                              ".OOOOOOO."};
+
+class LifeAndDeath : public ::testing::Test {
+  protected:
+    engine e;
+    group* g = nullptr;
+    point* main = nullptr;
+    point_set area;
+
+    void set_up(const std::vector<std::string>& picture,
+                std::initializer_list<const char*> eye_space) {
+        test::place(e, picture);
+        test::build_groups(e);
+        g = test::group_at(e, "bb");
+        main = g->main_stone();
+        main->group_ref = g;
+        for (const char* n : eye_space) area.add(pt(e, n));
+    }
+
+    // The targets as the readings build them: main stone first.
+    point_set targets() {
+        point_set t;
+        std::vector<point*> rest = area.to_vector();
+        for (auto p = rest.rbegin(); p != rest.rend(); ++p) t.add(*p);
+        t.add(main);
+        return t;
+    }
+
+    std::vector<point*> moves(search_goal& goal, int depth) {
+        point_set t = targets();
+        point_set m;
+        test::board_snapshot before(e);
+        goal.generate_moves(t, m, depth);
+        EXPECT_EQ(test::changes_since(e, before), "");
+        return m.to_vector();
+    }
+
+    // Whether the node is terminal, and its value (9 when it is not).
+    int terminal(search_goal& goal, int depth, int max_depth) {
+        point_set t = targets();
+        int value = 9;
+        const bool decided = goal.is_terminal(t, depth, max_depth, value);
+        EXPECT_EQ(decided, value != 9);
+        return value;
+    }
+
+    std::vector<point*> points(std::initializer_list<const char*> list) {
+        std::vector<point*> out;
+        for (const char* n : list) out.push_back(n == nullptr ? e.pass_point : pt(e, n));
+        return out;
+    }
+
+    // A reading, the board checked after it; the first move of the proof
+    // goes to first (null when the proof has no single first move).
+    int read(bool live, point** first = nullptr) {
+        test::board_snapshot before(e);
+        proof_record record;
+        const int depth = 6;
+        const int r = live ? e.can_live(main, area, depth, &record)
+                           : e.can_kill(main, area, depth, &record);
+        EXPECT_EQ(test::changes_since(e, before), "");
+        EXPECT_EQ(record.kind, live ? 4 : 5);
+        EXPECT_EQ(record.result, r);
+        EXPECT_EQ(record.targets.count(), 1);
+        EXPECT_TRUE(record.targets.contains(main));
+        if (first != nullptr) *first = record.proof.single_first_move();
+        return r;
+    }
+};
+
+// --- terminal tests ----------------------------------------------------------------
+
+TEST_F(LifeAndDeath, TheOwnerAsksTheOwnersStatusBelowTheRoot) {
+    set_up(one_small_eye, {"ca", "da"});
+    EXPECT_EQ(terminal(*e.goal_live, 0, 4), 9);  // the root is always expanded
+    EXPECT_EQ(terminal(*e.goal_live, 1, 4), -1);
+    engine alive;
+    test::place(alive, straight_three);  // one and a half eyes: enough here
+    test::build_groups(alive);
+    point* stone = test::group_at(alive, "bb")->main_stone();
+    stone->group_ref = test::group_at(alive, "bb");
+    point_set t;
+    t.add(stone);
+    int value = 9;
+    EXPECT_TRUE(alive.goal_live->is_terminal(t, 1, 4, value));
+    EXPECT_EQ(value, 1);
+}
+
+TEST_F(LifeAndDeath, AnOpenStatusIsDecidedOnlyAtTheLimit) {
+    set_up(nakade_three, {"ca", "da", "ea"});  // life status 0
+    EXPECT_EQ(terminal(*e.goal_live, 1, 4), 9);
+    EXPECT_EQ(terminal(*e.goal_live, 4, 4), 0);
+}
+
+TEST_F(LifeAndDeath, TheAttackerWinsAtOnceWhenTheMainStoneIsGoneOrInAtari) {
+    // One small eye and no outside liberty.
+    set_up({"OX..XO", "OXXXXO", "OOOOOO"}, {"ca", "da"});
+    const int tests = e.kill_count;
+    EXPECT_EQ(terminal(*e.goal_kill, 0, 4), 9);  // not before the first move
+    EXPECT_EQ(terminal(*e.goal_kill, 1, 4), 1);  // dead
+    EXPECT_EQ(e.kill_count, tests + 2);
+    // White fills ca: the Black group is in atari and can be taken.
+    e.push(pt(e, "ca"), -1);
+    e.push(e.pass_point, 1);
+    EXPECT_EQ(terminal(*e.goal_kill, 0, 4), 1);
+    // Taken: the main stone's point is empty, terminal even at the root.
+    e.push(pt(e, "da"), -1);
+    EXPECT_EQ(main->colour, 0);
+    EXPECT_EQ(terminal(*e.goal_kill, 0, 4), 1);
+    EXPECT_TRUE(moves(*e.goal_kill, 0).empty());
+    EXPECT_TRUE(moves(*e.goal_live, 0).empty());
+}
+
+TEST_F(LifeAndDeath, TheAttackerConcedesOnlyTwoEyes) {
+    set_up(straight_four, {"ca", "da", "ea", "fa"});
+    EXPECT_EQ(terminal(*e.goal_kill, 1, 4), -1);
+    engine open;
+    test::place(open, nakade_five);  // kill status 0
+    test::build_groups(open);
+    group* h = test::group_at(open, "bb");
+    h->main_stone()->group_ref = h;
+    point_set t;
+    t.add(h->main_stone());
+    int value = 9;
+    EXPECT_FALSE(open.goal_kill->is_terminal(t, 1, 4, value));
+    EXPECT_TRUE(open.goal_kill->is_terminal(t, 4, 4, value));
+    EXPECT_EQ(value, 0);
+}
+
+// --- move lists ----------------------------------------------------------------
+
+TEST_F(LifeAndDeath, WithNothingToTryTheOwnerPassesAtTheRootOnly) {
+    set_up(straight_three, {});
+    EXPECT_EQ(moves(*e.goal_live, 0), points({nullptr}));
+    EXPECT_TRUE(moves(*e.goal_live, 1).empty());
+    // The attacker always has the pass.
+    EXPECT_EQ(moves(*e.goal_kill, 1), points({nullptr}));
+}
+
+TEST_F(LifeAndDeath, BothSidesTryTheVitalPointFirst) {
+    set_up(straight_three, {"ca", "da", "ea"});
+    // Owner: key 10 - b - index/1000.  After da the two eyes ca and ea are
+    // worth 3 + 1 each: b = 8; after ca (or ea) b = 1.75 + 1.75.
+    EXPECT_EQ(moves(*e.goal_live, 0), points({"da", "ea", "ca"}));
+    EXPECT_DOUBLE_EQ(pt(e, "da")->sort_key, 10 - 8 - 0.057);
+    EXPECT_DOUBLE_EQ(pt(e, "ca")->sort_key, 10 - 3.5 - 0.038);
+    // Attacker: key b - index/1000.  After White da only da itself still
+    // passes the capture test (b = 1); a pass leaves b = 1.75 + 1 + 1.75.
+    EXPECT_EQ(moves(*e.goal_kill, 0), points({"da", "ea", "ca", nullptr}));
+    EXPECT_DOUBLE_EQ(pt(e, "da")->sort_key, 1 - 0.057);
+    EXPECT_DOUBLE_EQ(e.pass_point->sort_key, 4.5 - 0.361);
+    // Deeper, fewer moves: at most max(8 - depth, 2).
+    EXPECT_EQ(moves(*e.goal_kill, 6), points({"da", "ea"}));
+    EXPECT_EQ(moves(*e.goal_live, 7), points({"da", "ea"}));
+    EXPECT_EQ(moves(*e.goal_live, 5), points({"da", "ea", "ca"}));
+}
+
+// --- readings ----------------------------------------------------------------------
+
+TEST_F(LifeAndDeath, StraightThreeGoesToWhoeverTakesTheMiddle) {
+    set_up(straight_three, {"ca", "da", "ea"});
+    point* first = nullptr;
+    EXPECT_EQ(read(true, &first), 1);
+    EXPECT_EQ(first, pt(e, "da"));
+    EXPECT_EQ(read(false, &first), 1);
+    EXPECT_EQ(first, pt(e, "da"));
+}
+
+TEST_F(LifeAndDeath, BentThreeGoesToWhoeverTakesTheCorner) {
+    set_up(bent_three, {"ca", "da", "cb"});
+    point* first = nullptr;
+    EXPECT_EQ(read(true, &first), 1);
+    EXPECT_EQ(first, pt(e, "ca"));
+    EXPECT_EQ(read(false, &first), 1);
+    EXPECT_EQ(first, pt(e, "ca"));
+}
+
+TEST_F(LifeAndDeath, BulkyFiveAndRabbitySixHaveAVitalPoint) {
+    set_up(bulky_five, {"ca", "da", "ea", "cb", "db"});
+    point* first = nullptr;
+    EXPECT_EQ(read(true, &first), 1);
+    EXPECT_EQ(first, pt(e, "da"));
+    EXPECT_EQ(read(false, &first), 1);
+    EXPECT_EQ(first, pt(e, "da"));
+    engine six;
+    test::place(six, rabbity_six);
+    test::build_groups(six);
+    group* h = test::group_at(six, "bb");
+    point* stone = h->main_stone();
+    stone->group_ref = h;
+    point_set eye_space;
+    for (const char* n : {"da", "cb", "db", "eb", "dc", "ec"}) eye_space.add(pt(six, n));
+    test::board_snapshot before(six);
+    proof_record record;
+    EXPECT_EQ(six.can_kill(stone, eye_space, 6, &record), 1);
+    EXPECT_EQ(record.proof.single_first_move(), pt(six, "db"));
+    EXPECT_EQ(six.can_live(stone, eye_space, 6, &record), 1);
+    EXPECT_EQ(test::changes_since(six, before), "");
+}
+
+TEST_F(LifeAndDeath, SquareFourAndOneSmallEyeAreDeadWhoeverMoves) {
+    set_up(square_four, {"ca", "da", "cb", "db"});
+    EXPECT_EQ(read(true), -1);
+    EXPECT_EQ(read(false), 1);
+    engine small;
+    test::place(small, one_small_eye);
+    test::build_groups(small);
+    group* h = test::group_at(small, "bb");
+    h->main_stone()->group_ref = h;
+    point_set eye_space;
+    eye_space.add(pt(small, "ca"));
+    eye_space.add(pt(small, "da"));
+    EXPECT_EQ(small.can_live(h->main_stone(), eye_space, 6, nullptr), -1);
+    EXPECT_EQ(small.can_kill(h->main_stone(), eye_space, 6, nullptr), 1);
+}
+
+TEST_F(LifeAndDeath, StraightFourAndTwoEyesLiveWhoeverMoves) {
+    set_up(straight_four, {"ca", "da", "ea", "fa"});
+    EXPECT_EQ(read(true), 1);
+    EXPECT_EQ(read(false), -1);
+    engine two;
+    test::place(two, two_small_eyes);
+    test::build_groups(two);
+    group* h = test::group_at(two, "bb");
+    h->main_stone()->group_ref = h;
+    point_set eye_space;
+    for (const char* n : {"ca", "da", "fa", "ga"}) eye_space.add(pt(two, n));
+    EXPECT_EQ(two.can_live(h->main_stone(), eye_space, 6, nullptr), 1);
+    EXPECT_EQ(two.can_kill(h->main_stone(), eye_space, 6, nullptr), -1);
+}
+
+TEST_F(LifeAndDeath, ANakadeStoneInTheMiddleKills) {
+    set_up(nakade_three, {"ca", "da", "ea"});
+    EXPECT_EQ(read(true), -1);
+    EXPECT_EQ(read(false), 1);
+}
+
+TEST_F(LifeAndDeath, AStoredReadingAnswersTheSameQuestionAgain) {
+    set_up(bulky_five, {"ca", "da", "ea", "cb", "db"});
+    EXPECT_EQ(read(false), 1);
+    const int searches = e.proof_searches[5];
+    const int hits = e.proof_hits[5];
+    EXPECT_EQ(e.proof_stores[5], 1);  // deeper than three plies
+    point* first = nullptr;
+    EXPECT_EQ(read(false, &first), 1);
+    EXPECT_EQ(first, pt(e, "da"));
+    EXPECT_EQ(e.proof_searches[5], searches);
+    EXPECT_EQ(e.proof_hits[5], hits + 1);
+    // After White's vital point the owner cannot live: a new question.
+    e.push(pt(e, "da"), -1);
+    EXPECT_EQ(read(true), -1);
+    EXPECT_EQ(e.proof_searches[4], 1);
+}
+
+}  // namespace
