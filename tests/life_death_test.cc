@@ -17,18 +17,15 @@ using test::pt;
 const std::vector<std::string> straight_three = {"OX...XO", "OXXXXXO", "OO...OO", ".OOOOO."};
 const std::vector<std::string> bent_three = {"OX..XO", "OX.XXO", "OXXXXO", "OO..OO", ".OOOO."};
 const std::vector<std::string> square_four = {"OX..XO", "OX..XO", "OXXXXO", "OO..OO", ".OOOO."};
-const std::vector<std::string> straight_four = {"OX....XO", "OXXXXXXO", "OO....OO",
-                                                ".OOOOOO."};
-const std::vector<std::string> bulky_five = {"OX...XO", "OX..XXO", "OXXXXXO", "OO...OO",
-                                             ".OOOOO."};
+const std::vector<std::string> straight_four = {"OX....XO", "OXXXXXXO", "OO....OO", ".OOOOOO."};
+const std::vector<std::string> bulky_five = {"OX...XO", "OX..XXO", "OXXXXXO", "OO...OO", ".OOOOO."};
 const std::vector<std::string> rabbity_six = {"OXX.XXO", "OX...XO", "OXX..XO",
                                               "OXXXXXO", "OO...OO", ".OOOOO."};
 const std::vector<std::string> two_small_eyes = {"OX..X..XO", "OXXXXXXXO", "OO.....OO",
                                                  ".OOOOOOO."};
 const std::vector<std::string> one_small_eye = {"OX..XO", "OXXXXO", "OO..OO", ".OOOO."};
 const std::vector<std::string> nakade_three = {"OX.O.XO", "OXXXXXO", "OO...OO", ".OOOOO."};
-const std::vector<std::string> nakade_five = {"OX.OOO.XO", "OXXXXXXXO", "OO.....OO",
-                                              ".OOOOOOO."};
+const std::vector<std::string> nakade_five = {"OX.OOO.XO", "OXXXXXXXO", "OO.....OO", ".OOOOOOO."};
 
 class LifeAndDeath : public ::testing::Test {
   protected:
@@ -86,8 +83,8 @@ class LifeAndDeath : public ::testing::Test {
         test::board_snapshot before(e);
         proof_record record;
         const int depth = 6;
-        const int r = live ? e.can_live(main, area, depth, &record)
-                           : e.can_kill(main, area, depth, &record);
+        const int r =
+            live ? e.can_live(main, area, depth, &record) : e.can_kill(main, area, depth, &record);
         EXPECT_EQ(test::changes_since(e, before), "");
         EXPECT_EQ(record.kind, live ? 4 : 5);
         EXPECT_EQ(record.result, r);
