@@ -180,6 +180,25 @@ TEST_F(GroupSafety, TheAreaIsTheEyeSpaceInsideTheEnemyWall) {
     EXPECT_EQ(g->conf_space, 2);
 }
 
+TEST_F(GroupSafety, TheAreaGoesThroughDeadEnemyStonesOnly) {
+    // White's bb touches no Black stone: the area reaches it from cb.
+    set_up({"...X", ".O.X", "...X", "XXXX"});  // White to move
+    test::set_strengths(e, 0.5, 1.0);
+    for (const char* n : {"aa", "ba", "ca", "ab", "bb", "cb", "ac", "bc", "cc"}) {
+        pt(e, n)->strength_white = 0;
+    }
+    pt(e, "bb")->str_ptr->status = 1;
+    evaluate();
+    EXPECT_FALSE(at("dd")->outer_area.contains(pt(e, "bb")));
+    // Its four liberties still spoil the eyes beside it (and, on the edge,
+    // diagonal to it): only cc is left with it.
+    EXPECT_EQ(names(at("dd")->area), "bb cc");
+    // Living, it stops the area, and the points beside it are no seeds.
+    pt(e, "bb")->str_ptr->status = 6;
+    evaluate();
+    EXPECT_EQ(names(at("dd")->area), "cc");
+}
+
 TEST_F(GroupSafety, EnclosureByTheWallTheEdgeAndEnemyStrength) {
     set_up(pocket);
     test::set_strengths(e, 0, 0);
@@ -205,7 +224,7 @@ TEST_F(GroupSafety, EnclosureByTheWallTheEdgeAndEnemyStrength) {
 
 TEST_F(GroupSafety, TheFloodMayEnterTwentyPointsBesidesTheStones) {
     // A pocket of 21 inner points, the stone among them: enclosed.  One
-    // row more (24 points) and it is not.
+    // point more (a notch in the wall at ee) and it is not.
     std::vector<std::string> rows(8, "....O");
     rows[2] = "..X.O";
     rows.push_back("OOOOO");
@@ -213,7 +232,7 @@ TEST_F(GroupSafety, TheFloodMayEnterTwentyPointsBesidesTheStones) {
     test::set_strengths(e, 0, 0);
     EXPECT_TRUE(at("cc")->enclosed(0.5));
     engine bigger;
-    rows.insert(rows.begin() + 3, "....O");
+    rows[4] = ".....O";
     test::place(bigger, rows);
     test::build_groups(bigger);
     test::set_strengths(bigger, 0, 0);
