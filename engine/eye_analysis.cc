@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr signed char unknown_verdict = 2;
+
 // A stone that an eye point may hold without spoiling the eye: a lone enemy
 // stone in atari, on a full-eye point.
 bool is_capturable_single(const point* p) {
@@ -59,31 +61,47 @@ void group::build_outer_area(point_set& out) const {
 // --- territory and region ---------------------------------------------------
 
 bool group::in_territory(point* p, bool optimistic) {
-    if (p->colour == colour) return true;
+    const int v = territory_verdict(p);
+    return v == 1 || (optimistic && v == 0);
+}
+
+int group::territory_verdict(point* p) {
+    if (p->colour == colour) return 1;
     if (p->colour == -colour) {
         str* o = p->str_ptr;
         const int r = engine_.can_capture_quick(o, 2);
-        if (r == -1) return false;
-        if (r == 1) return optimistic || engine_.can_escape_quick(o, 2) == -1;
-        return optimistic && !o->stones.intersects(strong_neighbours);
+        if (r == -1) return -1;
+        if (r == 1) return engine_.can_escape_quick(o, 2) == -1 ? 1 : 0;
+        return o->stones.intersects(strong_neighbours) ? -1 : 0;
     }
-    if (!engine_.is_legal_move(p, -colour)) return true;
+    if (!engine_.is_legal_move(p, -colour)) return 1;
     // A stone of ours in atari that could take an enemy instead: whether the
     // point is ours depends on who moves first.
     for (int k = 0; k < p->n_neighbours; ++k) {
         point* q = p->neighbours[k];
         if (q->colour == colour && q->str_ptr->capturable_now() &&
             q->str_ptr->touches_enemy_in_atari()) {
-            return optimistic;
+            return 0;
         }
     }
     engine_.push(p, -colour);
     const int r = engine_.can_capture_quick(p->str_ptr, 2);
     engine_.pop();
-    return r == 0 ? optimistic : r == 1;
+    return r;
+}
+
+group::verdict_memo group::fresh_memo() {
+    verdict_memo memo;
+    memo.fill(unknown_verdict);
+    return memo;
 }
 
 void group::build_region(const point_set& outer, bool optimistic) {
+    verdict_memo memo = fresh_memo();
+    build_region(outer, optimistic, memo);
+}
+
+void group::build_region(const point_set& outer, bool optimistic, verdict_memo& memo) {
     region.clear();
     point_set frontier = outer;
     point_set visited;
@@ -91,7 +109,9 @@ void group::build_region(const point_set& outer, bool optimistic) {
         std::vector<point*> accepted;
         for (point* p : frontier.to_vector()) {
             visited.add(p);
-            if (in_territory(p, optimistic)) accepted.push_back(p);
+            signed char& v = memo[p->index];
+            if (v == unknown_verdict) v = static_cast<signed char>(territory_verdict(p));
+            if (v == 1 || (optimistic && v == 0)) accepted.push_back(p);
         }
         frontier.clear();
         for (point* p : accepted) {
@@ -347,10 +367,10 @@ int group::component_value(point_set& q, bool optimistic) {
 
 // --- life and kill status -----------------------------------------------------
 
-int group::eye_sum(bool optimistic) {
+int group::eye_sum(bool optimistic, verdict_memo& memo) {
     point_set outer;
     build_outer_area(outer);
-    build_region(outer, optimistic);
+    build_region(outer, optimistic, memo);
     classify();
     int sum = 0;
     for (point_set& q : components()) sum += component_value(q, optimistic);
@@ -358,11 +378,13 @@ int group::eye_sum(bool optimistic) {
 }
 
 int group::life_status() {
-    if (eye_sum(false) > 2) return 1;
-    return eye_sum(true) > 2 ? 0 : -1;
+    verdict_memo memo = fresh_memo();
+    if (eye_sum(false, memo) > 2) return 1;
+    return eye_sum(true, memo) > 2 ? 0 : -1;
 }
 
 int group::kill_status() {
-    if (eye_sum(false) > 3) return -1;
-    return eye_sum(true) > 3 ? 0 : 1;
+    verdict_memo memo = fresh_memo();
+    if (eye_sum(false, memo) > 3) return -1;
+    return eye_sum(true, memo) > 3 ? 0 : 1;
 }

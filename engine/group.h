@@ -5,6 +5,7 @@
 // the result of its life-and-death reading.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "engine/point_set.h"
@@ -76,9 +77,17 @@ public:
     // Can p count as the group's territory?  Strict answers only what
     // reading shows; optimistic gives the owner the benefit of the doubt.
     bool in_territory(point* p, bool optimistic);
+    // Both answers at once: 1 territory in both modes, 0 only to the
+    // optimist, -1 in neither.
+    int territory_verdict(point* p);
+    // The verdicts of the points met so far on the board as it stands, kept
+    // for the strict and the optimistic pass of one status.
+    using verdict_memo = std::array<signed char, 362>;
+    static verdict_memo fresh_memo();
     // Eye classes of the region's points, and the orthogonally connected
     // pieces of the eye points.
     void build_region(const point_set& outer, bool optimistic);
+    void build_region(const point_set& outer, bool optimistic, verdict_memo& memo);
     void classify();
     std::vector<point_set> components();
     // Value of one component in half eyes (0..4).
@@ -116,7 +125,7 @@ private:
     bool is_dead_enemy(const point* p) const;
     bool touches_live_enemy(const point* p) const;
     void build_outer_area(point_set& out) const;
-    int eye_sum(bool optimistic);
+    int eye_sum(bool optimistic, verdict_memo& memo);
     void drop_class(point* p, point_set& t);
     void lower_class(point* p, point_set& t);
     void lower_neighbours(point* p, point_set& t);
