@@ -15,6 +15,8 @@
 #include "bench/support/game_positions.h"
 #include "engine/diagnostics.h"
 #include "engine/state.h"
+#include "tests/support/eye_shapes.h"
+#include "tests/support/group_helpers.h"
 
 namespace {
 
@@ -25,19 +27,6 @@ constexpr const char* no_games =
 void silence_diagnostics() {
     static std::FILE* null = std::fopen("/dev/null", "w");
     diag::set_out(null);
-}
-
-// One group per string, in point order, in the engine's lists.
-void strings_as_groups(engine& e) {
-    for (int colour : {1, -1}) {
-        e.clear_groups(colour);
-        for (int k = 0; k < e.n_points; ++k) {
-            point* p = e.points[k];
-            if (p->colour != colour || p->str_ptr->owner_group != nullptr) continue;
-            e.group_list(colour).push_back(std::make_unique<group>(e));
-            e.group_list(colour).back()->add_string(p->str_ptr);
-        }
-    }
 }
 
 // Stones carry their group's space value for their own colour; empty points
@@ -66,7 +55,7 @@ void first_diffusion(engine& e) {
 
 // The evaluation's group steps up to the reading.
 void evaluate_groups(engine& e) {
-    strings_as_groups(e);
+    test::build_groups(e);
     for (int colour : {1, -1}) {
         for (auto& g : e.group_list(colour)) g->space_value();
     }
@@ -78,15 +67,15 @@ void evaluate_groups(engine& e) {
 
 struct shape {
     const char* name;
-    std::vector<std::string> picture;
+    const std::vector<std::string>& picture;
 };
 
 const std::vector<shape> shapes = {
-    {"straight three", {"OX...XO", "OXXXXXO", "OO...OO", ".OOOOO."}},
-    {"square four", {"OX..XO", "OX..XO", "OXXXXO", "OO..OO", ".OOOO."}},
-    {"bulky five", {"OX...XO", "OX..XXO", "OXXXXXO", "OO...OO", ".OOOOO."}},
-    {"rabbity six", {"OXX.XXO", "OX...XO", "OXX..XO", "OXXXXXO", "OO...OO", ".OOOOO."}},
-    {"nakade", {"OX.OOO.XO", "OXXXXXXXO", "OO.....OO", ".OOOOOOO."}},
+    {"straight three", test::eye_shapes::straight_three},
+    {"square four", test::eye_shapes::square_four},
+    {"bulky five", test::eye_shapes::bulky_five},
+    {"rabbity six", test::eye_shapes::rabbity_six},
+    {"nakade", test::eye_shapes::nakade_five},
 };
 
 // The Black group on bb of each shape, read by the side to move (range(0):

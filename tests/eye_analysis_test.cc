@@ -1,7 +1,6 @@
 // The static eye analysis: territory, region, eye classes, false eyes, the
 // values of eye shapes and nakade, and the life and kill statuses built on
-// them.  Positions are Black groups on the top edge, walled in by living
-// White stones that leave the Black wall a few outside liberties.
+// them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include "engine/state.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/board_snapshot.h"
+#include "tests/support/eye_shapes.h"
 #include "tests/support/group_helpers.h"
 
 namespace {
@@ -16,16 +16,7 @@ namespace {
 using test::names;
 using test::pt;
 
-const std::vector<std::string> straight_three = {"OX...XO", "OXXXXXO", "OO...OO", ".OOOOO."};
-const std::vector<std::string> bent_three = {"OX..XO", "OX.XXO", "OXXXXO", "OO..OO", ".OOOO."};
-const std::vector<std::string> square_four = {"OX..XO", "OX..XO", "OXXXXO", "OO..OO", ".OOOO."};
-const std::vector<std::string> straight_four = {"OX....XO", "OXXXXXXO", "OO....OO", ".OOOOOO."};
-const std::vector<std::string> bulky_five = {"OX...XO", "OX..XXO", "OXXXXXO", "OO...OO", ".OOOOO."};
-const std::vector<std::string> rabbity_six = {"OXX.XXO", "OX...XO", "OXX..XO",
-                                              "OXXXXXO", "OO...OO", ".OOOOO."};
-const std::vector<std::string> two_small_eyes = {"OX..X..XO", "OXXXXXXXO", "OO.....OO",
-                                                 ".OOOOOOO."};
-const std::vector<std::string> one_small_eye = {"OX..XO", "OXXXXO", "OO..OO", ".OOOO."};
+using namespace test::eye_shapes;
 
 // The group of the Black stone on bb after the group update's first steps.
 class EyeAnalysis : public ::testing::Test {
@@ -154,7 +145,7 @@ TEST_F(EyeAnalysis, AStoneInAtariInsideLeavesTheShapePure) {
 TEST_F(EyeAnalysis, ANakadeStoneIsValuedByTheShapeItLeaves) {
     // One White stone on the vital point of a straight three: strictly the
     // stone alone (one point, 2); optimistically the three points (3).
-    set_up({"OX.O.XO", "OXXXXXO", "OO...OO", ".OOOOO."});
+    set_up(nakade_three);
     EXPECT_EQ(values(false), "ca da ea=2");
     EXPECT_EQ(values(true), "ca da ea=3");
     EXPECT_EQ(statuses(), std::make_pair(0, 1));
@@ -163,7 +154,7 @@ TEST_F(EyeAnalysis, ANakadeStoneIsValuedByTheShapeItLeaves) {
 TEST_F(EyeAnalysis, AThreeStoneNakadeCountsAsOneEye) {
     // Strictly the three stones make a shape worth 3, lowered to 2; while
     // the string has two liberties the optimist sees the straight five.
-    set_up({"OX.OOO.XO", "OXXXXXXXO", "OO.....OO", ".OOOOOOO."});
+    set_up(nakade_five);
     EXPECT_EQ(values(false), "ca da ea fa ga=2");
     EXPECT_EQ(values(true), "ca da ea fa ga=4");
     EXPECT_EQ(statuses(), std::make_pair(0, 0));

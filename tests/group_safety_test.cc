@@ -10,6 +10,7 @@
 #include "tests/support/board_snapshot.h"
 #include "tests/support/data_dir.h"
 #include "tests/support/diag_capture.h"
+#include "tests/support/eye_shapes.h"
 #include "tests/support/group_helpers.h"
 
 namespace {
@@ -17,7 +18,8 @@ namespace {
 using test::names;
 using test::pt;
 
-const std::vector<std::string> straight_three = {"OX...XO", "OXXXXXO", "OO...OO", ".OOOOO."};
+using test::eye_shapes::nakade_three;
+using test::eye_shapes::straight_three;
 
 // The safety of a group that is not to move, with both networks at 0.5:
 // 1.1 x 0.5^1.5 - 0.05.
@@ -548,7 +550,7 @@ TEST_F(Reading, StrongEnemiesNearbyAreRemembered) {
 }
 
 TEST_F(Reading, AGroupThatDiesSettlesTheEnemiesAroundIt) {
-    set_up({"OX.O.XO", "OXXXXXO", "OO...OO", ".OOOOO."});
+    set_up(nakade_three);
     e.push(e.pass_point, 1);  // White to move
     pt(e, "da")->str_ptr->status = 1;
     test::set_strengths(e, 0.5, 0);
