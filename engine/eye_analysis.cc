@@ -72,7 +72,10 @@ int group::territory_verdict(point* p) {
         const int r = engine_.can_capture_quick(o, 2);
         if (r == -1) return -1;
         if (r == 1) return engine_.can_escape_quick(o, 2) == -1 ? 1 : 0;
-        return o->stones.intersects(strong_neighbours) ? -1 : 0;
+        for (point* q : o->stones.to_vector()) {
+            if (strong_neighbours.contains(q)) return -1;
+        }
+        return 0;
     }
     if (!engine_.is_legal_move(p, -colour)) return 1;
     // A stone of ours in atari that could take an enemy instead: whether the

@@ -318,7 +318,8 @@ void group::evaluate_safety() {
     if (is_to_move()) {
         nn_safety += 0.1 * capturable_dead_neighbours();
     } else {
-        // Not to move, the group suffers from every cut the enemy leaves.
+        // Among many cuts in the enemy's shape a group is safer than the
+        // networks say; the enemy's move to come lowers what they say.
         nn_safety = std::max(nn_safety, 0.2 * (cutting_points - 3));
         if (nn_safety > 0) nn_safety = std::pow(nn_safety, 1.5);
     }
@@ -374,8 +375,8 @@ bool group::near_last_move() const {
     return false;
 }
 
-// A group proven alive: the living enemy stones inside its area are alive
-// too (they cannot be taken) and need no reading of their own.
+// A group proven alive: enemy strings inside its area that the status pass
+// found safe live beside it (a seki) and need no reading of their own.
 void group::settle_enemies_inside() {
     for (point* p : area.to_vector()) {
         if (p->colour != -colour || p->str_ptr->status != 6) continue;
