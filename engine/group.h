@@ -5,6 +5,7 @@
 // the result of its life-and-death reading.
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "engine/point_set.h"
@@ -68,14 +69,86 @@ public:
     // One member whose status marks it dead for the side it belongs to.
     bool is_single_dead_string() const;
 
-    // --- eye analysis and safety (steps of the board evaluation) -------
+    // --- eye analysis: static life tests on the board as it stands ------
+    // Owner's view (1 lives, -1 dies, 0 open): one and a half eyes live.
     int life_status();
+    // Attacker's view (1 killed, -1 lives, 0 open): only two eyes live.
     int kill_status();
+    // Can p count as the group's territory?  Strict answers only what
+    // reading shows; optimistic gives the owner the benefit of the doubt.
+    bool in_territory(point* p, bool optimistic);
+    // Both answers at once: 1 territory in both modes, 0 only to the
+    // optimist, -1 in neither.
+    int territory_verdict(point* p);
+    // The verdicts of the points met so far on the board as it stands, kept
+    // for the strict and the optimistic pass of one status.
+    using verdict_memo = std::array<signed char, 362>;
+    static verdict_memo fresh_memo();
+    // Eye classes of the region's points, and the orthogonally connected
+    // pieces of the eye points.
+    void build_region(const point_set& outer, bool optimistic);
+    void build_region(const point_set& outer, bool optimistic, verdict_memo& memo);
+    void classify();
+    std::vector<point_set> components();
+    // Value of one component in half eyes (0..4).
+    int component_value(point_set& q, bool optimistic);
+    // Value in half eyes of a small eye shape, by size and form alone.
+    static int eye_shape_value(const point_set& q, bool optimistic);
+    int pure_value(const point_set& q, bool optimistic);
+    int nakade_value(str* o, const point_set& q, bool optimistic);
+    // Removes from t the points that cannot become real eyes, lowering the
+    // classes of their neighbours.
+    void prune_false_eyes(point_set& t);
+    // No enemy stone played next to q can atari the group and stand.
+    bool atari_safe(const point_set& q);
+
+    // --- features, safety and the life-and-death reading (steps of the
+    // board evaluation, in this order over all groups) --------------------
     void space_value();
     void evaluate_safety();
     void read_life_and_death();
+    // Enclosure of the group by enemy strength: the flood from its stones
+    // stays within size + 20 points while enemy strength below t is open.
+    bool enclosed(double t);
+    // The networks' outputs: harassment (5 x output) and nn_safety.
+    double rate_harassment();
+    double rate_safety();
     void display() const;
 
 private:
     engine& engine_;
+
+    // The strings now on the group's stones (the members, while no reading
+    // has changed the board).
+    std::vector<str*> current_strings() const;
+    // An enemy stone whose string's status marks it dead for this group.
+    bool is_dead_enemy(const point* p) const;
+    bool touches_live_enemy(const point* p) const;
+    void build_outer_area(point_set& out) const;
+    int eye_sum(bool optimistic, verdict_memo& memo);
+    void drop_class(point* p, point_set& t);
+    void lower_class(point* p, point_set& t);
+    void lower_neighbours(point* p, point_set& t);
+
+    // Feature steps of evaluate_safety.
+    void build_eye_space();
+    void measure_eyespace();
+    void measure_centre_distances();
+    void build_area();
+    void measure_liberty_strengths();
+    void measure_conf_lim();
+    double bisect_enclosure(double* upper);
+    point* enclosure_gap(double t);
+    bool flood(double t, std::vector<point*>* entered);
+    void measure_adjacent_groups();
+    void count_cutting_points();
+    void count_small_neighbours();
+    int capturable_dead_neighbours() const;
+    // Reading and settling: whether the last move came near, and the groups
+    // whose fate this group's reading decides.
+    bool near_last_move() const;
+    bool touches(const group& other) const;
+    static void clear_record(proof_record& record);
+    void settle_enemies_inside();
+    void settle_enemies_around();
 };

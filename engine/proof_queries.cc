@@ -201,3 +201,34 @@ int engine::can_capture_string(str* s, int max_depth, proof_record* out_record) 
     return answer_with_proof(1, targets, targets, -s->colour, max_depth, *goal_capture,
                              *goal_defend, out_record);
 }
+
+namespace {
+
+// The main stone first, then the area in its own order.
+point_set life_targets(point* main, const point_set& area) {
+    point_set targets;
+    std::vector<point*> rest = area.to_vector();
+    for (auto p = rest.rbegin(); p != rest.rend(); ++p) {
+        if (*p != main) targets.add(*p);
+    }
+    targets.add(main);
+    return targets;
+}
+
+}  // namespace
+
+int engine::can_live(point* main, const point_set& area, int max_depth, proof_record* out_record) {
+    point_set targets = life_targets(main, area);
+    point_set record_targets;
+    record_targets.add(main);
+    return answer_with_proof(4, targets, record_targets, main->colour, max_depth, *goal_live,
+                             *goal_kill, out_record);
+}
+
+int engine::can_kill(point* main, const point_set& area, int max_depth, proof_record* out_record) {
+    point_set targets = life_targets(main, area);
+    point_set record_targets;
+    record_targets.add(main);
+    return answer_with_proof(5, targets, record_targets, -main->colour, max_depth, *goal_kill,
+                             *goal_live, out_record);
+}

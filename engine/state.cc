@@ -23,6 +23,8 @@ void engine::build_goals() {
     goal_defend = std::make_unique<defend_goal>(this);
     goal_connect = std::make_unique<connect_goal>(this);
     goal_cut = std::make_unique<cut_goal>(this);
+    goal_kill = std::make_unique<kill_goal>(this);
+    goal_live = std::make_unique<live_goal>(this);
 }
 
 void engine::build_joseki_libraries() {

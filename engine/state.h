@@ -188,6 +188,11 @@ public:
         return colour == 1 ? black_groups : white_groups;
     }
     void clear_groups(int colour) { group_list(colour).clear(); }
+    // Life and death of the group whose main stone is main (its group_ref
+    // names the group), read over its area: the owner first (can_live, 1
+    // lives) or the attacker first (can_kill, 1 killed).
+    int can_live(point* main, const point_set& area, int max_depth, proof_record* out_record);
+    int can_kill(point* main, const point_set& area, int max_depth, proof_record* out_record);
 
     // Connection readings (1 for the side that moves first: the owner joins
     // the strings, the opponent cuts them; 0 undecided within max_depth),
@@ -245,6 +250,9 @@ public:
     void build_joseki_libraries();
 
     // --- move generation -------------------------------------------------
+    // 1 while move generation evaluates its candidates: the life-and-death
+    // reading then reads again only groups near the candidate.
+    int in_generation = 0;
 
 private:
     std::vector<std::unique_ptr<point>> point_storage_;
