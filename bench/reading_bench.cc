@@ -5,31 +5,12 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
 
+#include "bench/support/bench_engine.h"
 #include "bench/support/game_positions.h"
-#include "engine/diagnostics.h"
 #include "engine/state.h"
 
 namespace {
-
-constexpr const char* no_games =
-    "WINKIRVO_GAMES does not name a folder of 19x19 game records (the pro collection "
-    "unpacked); skipped";
-
-// The depths of the document's defaults: status, connection, life and death.
-void set_depths(engine& e) {
-    e.max_depth_status = 10;
-    e.max_depth_connection = 8;
-    e.max_depth_life_death = 4;
-}
-
-// The passes print progress marks and table sizes; keep them out of the
-// benchmark's report.
-void silence_diagnostics() {
-    static std::FILE* null = std::fopen("/dev/null", "w");
-    diag::set_out(null);
-}
 
 int proof_answers(const engine& e) {
     return e.proof_hits[0] + e.proof_hits[1];
@@ -41,16 +22,12 @@ int proof_readings(const engine& e) {
 // One evaluate_all_strings on each of 100 positions, each on an empty proof
 // base: the cost of a status pass from scratch.
 void BM_EvaluateAllStrings(benchmark::State& state) {
-    silence_diagnostics();
+    bench::silence_diagnostics();
     static const std::vector<bench::game_position> positions =
         bench::sample_positions(bench::games_directory(), 100, 20);
-    if (positions.empty()) {
-        std::fprintf(stderr, "%s\n", no_games);
-        state.SkipWithError(no_games);
-        return;
-    }
+    if (!bench::have_games(state, !positions.empty())) return;
     engine e;
-    set_depths(e);
+    bench::set_document_depths(e);
     double seconds = 0;
     long long nodes = 0;
     long long evaluations = 0;
@@ -80,21 +57,17 @@ BENCHMARK(BM_EvaluateAllStrings)->UseManualTime()->Iterations(3)->Unit(benchmark
 // The first game replayed move by move with a status pass after every
 // move, as the engine does during play: stored proofs carry over.
 void BM_ProofReuseOverAGame(benchmark::State& state) {
-    silence_diagnostics();
+    bench::silence_diagnostics();
     static const std::vector<bench::replayable_game> games =
         bench::load_games(bench::games_directory(), 1);
-    if (games.empty()) {
-        std::fprintf(stderr, "%s\n", no_games);
-        state.SkipWithError(no_games);
-        return;
-    }
+    if (!bench::have_games(state, !games.empty())) return;
     const std::vector<sgf_move>& moves = games.front().moves;
     int answers = 0;
     int readings = 0;
     int stored = 0;
     for (auto _ : state) {
         engine e;
-        set_depths(e);
+        bench::set_document_depths(e);
         for (const sgf_move& m : moves) {
             e.play_move(m.x == 0 ? e.pass_point : e.at(m.x, m.y), m.colour);
             e.root_move_number = e.no_moves;

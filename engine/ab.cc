@@ -221,6 +221,183 @@ void defend_goal::score(point* target, point_set& moves) {
     }
 }
 
+// --- connection goals ------------------------------------------------------
+
+bool connection_goal::target_strings(point_set& targets, str*& first, str*& second) {
+    targets.rewind();
+    point* a = targets.next();
+    point* b = targets.next();
+    first = a->str_ptr;
+    second = b->str_ptr;
+    return first != nullptr && second != nullptr;
+}
+
+std::vector<str*> shared_enemies(str* a, str* b) {
+    std::vector<str*> shared;
+    a->adjacent_enemies(shared);
+    std::erase_if(shared, [b](str* x) { return !touches(x, b); });
+    return shared;
+}
+
+int shape_filter(engine& e, point_set& moves, int colour) {
+    int removed = 0;
+    for (point* m : moves.to_vector()) {
+        if (m == e.pass_point) {
+            m->sort_key = 1000.0;
+            continue;
+        }
+        double sente;
+        const double x = e.shape_eval(m, colour, sente);
+        // A crowded point is worth a look at a lower shape value.
+        if (x >= 0.2 && (x >= 0.35 || m->near1.count_stones() > 3)) {
+            m->sort_key = -x;
+        } else {
+            moves.remove(m);
+            ++removed;
+        }
+    }
+    moves.sort();
+    return removed;
+}
+
+// --- connect_goal ----------------------------------------------------------
+
+bool connect_goal::is_terminal(point_set& targets, int depth, int max_depth, int& value) {
+    ++e->trap_count;
+    str* s1;
+    str* s2;
+    if (!target_strings(targets, s1, s2)) return decided(value, -1);
+    if (s1 == s2 || s1->liberties.intersects(s2->liberties)) return decided(value, 1);
+    const std::vector<str*> shared = shared_enemies(s1, s2);
+    // A shared enemy that can be taken joins the two through the capture.
+    for (str* x : shared) {
+        if (x->capturable_now() || e->ladder_capture(x, 0, 6) == 1) return decided(value, 1);
+    }
+    if (depth >= max_depth) return decided(value, 0);
+    for (str* x : shared) {
+        if (x->liberties.count() == 2 && e->ladder_budget_left() &&
+            e->ladder_capture(x, 0, 100) == 1) {
+            return decided(value, 1);
+        }
+    }
+    return false;
+}
+
+void connect_goal::generate_moves(point_set& targets, point_set& moves, int depth) {
+    str* s1;
+    str* s2;
+    if (!target_strings(targets, s1, s2)) return;
+    const int owner = s1->colour;
+    point_set area1, area2, wide1, wide2;
+    s1->liberty_area(area1);
+    s2->liberty_area(area2);
+    s1->liberty_area_two(wide1);
+    s2->liberty_area_two(wide2);
+
+    // Points near both strings, and the liberties of weak enemies of one
+    // string near the other: tried first, whatever their shape.
+    point_set near_both;
+    area1.intersect_into(area2, near_both);
+    std::vector<str*> enemies1, enemies2;
+    s1->adjacent_enemies(enemies1);
+    s2->adjacent_enemies(enemies2);
+    for (str* a : enemies1) {
+        if (a->liberties.count() < 4) a->liberties.intersect_into(area2, near_both);
+    }
+    for (str* a : enemies2) {
+        if (a->liberties.count() < 4) a->liberties.intersect_into(area1, near_both);
+    }
+    if (near_both.empty()) {
+        wide1.intersect_into(s2->liberties, near_both);
+        wide2.intersect_into(s1->liberties, near_both);
+    }
+
+    wide1.intersect_into(area2, moves);
+    wide2.intersect_into(area1, moves);
+    for (str* s : {s1, s2}) {
+        if (!s->capturable_now()) continue;
+        moves.add(s->liberties.first());
+        s->atari_captures(moves);
+    }
+    for (str* x : shared_enemies(s1, s2)) {
+        if (x->liberties.count() < 4) x->add_liberties_to(moves);
+    }
+    if (depth <= 1) shape_filter(*e, moves, owner);
+    moves.subtract(near_both);
+    moves.add_all(near_both);
+    e->remove_illegal(moves, owner);
+    e->remove_unsensible(moves, owner);
+}
+
+// --- cut_goal --------------------------------------------------------------
+
+bool cut_goal::is_terminal(point_set& targets, int depth, int max_depth, int& value) {
+    ++e->trap_count;
+    str* s1;
+    str* s2;
+    // The connect goal ends a reading as soon as a string is captured, so
+    // this cannot arise.
+    if (!target_strings(targets, s1, s2)) {
+        diag::print("err can_cut_rec.. ");
+        return decided(value, 0);
+    }
+    if (s1 == s2) return decided(value, -1);
+    if (s1->capturable_now() || s2->capturable_now()) return decided(value, 1);
+    if (depth >= max_depth) return decided(value, 0);
+    for (str* s : {s1, s2}) {
+        if (s->liberties.count() == 2 && e->ladder_budget_left() &&
+            e->ladder_capture(s, 0, 100) == 1) {
+            return decided(value, 1);
+        }
+    }
+    return false;
+}
+
+void cut_goal::generate_moves(point_set& targets, point_set& moves, int depth) {
+    moves.add(e->pass_point);
+    str* s1;
+    str* s2;
+    if (!target_strings(targets, s1, s2)) return;
+    const int cutter = -s1->colour;
+    s1->liberties.intersect_into(s2->liberties, moves);
+    for (str* s : {s1, s2}) {
+        if (s->capturable_now()) moves.add(s->liberties.first());
+    }
+    // No cutting point and nothing to take: look for the cut in the space
+    // between the two, and for help from the cutter's weak strings.
+    if (moves.count() == 1) {
+        point_set area1, area2, wide1, wide2;
+        s1->liberty_area(area1);
+        s2->liberty_area(area2);
+        add_weak_neighbour_moves(s1, area2, moves);
+        add_weak_neighbour_moves(s2, area1, moves);
+        s1->liberty_area_two(wide1);
+        s2->liberty_area_two(wide2);
+        wide1.intersect_into(area2, moves);
+        wide2.intersect_into(area1, moves);
+        for (str* g : shared_enemies(s1, s2)) {
+            if (g->liberties.count() >= 4) continue;
+            g->add_liberties_to(moves);
+            g->atari_captures(moves);
+            g->two_liberty_enemies(moves);
+        }
+    }
+    if (depth <= 1) shape_filter(*e, moves, cutter);
+    e->remove_illegal(moves, cutter);
+    e->remove_unsensible(moves, cutter);
+}
+
+void cut_goal::add_weak_neighbour_moves(str* s, point_set& other_area, point_set& moves) {
+    std::vector<str*> cutters;
+    s->adjacent_enemies(cutters);
+    for (str* g : cutters) {
+        if (g->liberties.count() >= 4) continue;
+        const int before = moves.count();
+        g->liberties.intersect_into(other_area, moves);
+        if (moves.count() > before) g->atari_captures(moves);
+    }
+}
+
 // --- group goals -----------------------------------------------------------
 
 point* group_goal::main_stone(point_set& targets) {

@@ -5,6 +5,8 @@
 // calls apart from the engine's counters, and leave the board as found.
 #pragma once
 
+#include <vector>
+
 class engine;
 class point;
 class point_set;
@@ -89,6 +91,46 @@ class defend_goal : public string_goal {
     void add_ataris(str* target, point_set& moves);
     bool atari_worth_trying(point* x, str* enemy, point* target_stone);
     void score(point* target_stone, point_set& moves);
+};
+
+// The goals about two strings of one colour, whose targets are a stone of
+// each, the first string's stone first in the list (empty once a string has
+// been captured).
+class connection_goal : public search_goal {
+  protected:
+    using search_goal::search_goal;
+    // The strings on the two target points; false when either point is
+    // empty.
+    static bool target_strings(point_set& targets, str*& first, str*& second);
+};
+
+// The enemy strings of a that also touch b, in the order a meets them.
+std::vector<str*> shared_enemies(str* a, str* b);
+
+// Near the root of a connection reading, where it is widest: keeps only the
+// moves of good shape for colour, best first (the pass last), and returns
+// the number removed.
+int shape_filter(engine& e, point_set& moves, int colour);
+
+// Joins the two strings (the owner's side).
+class connect_goal : public connection_goal {
+  public:
+    using connection_goal::connection_goal;
+    bool is_terminal(point_set& targets, int depth, int max_depth, int& value) override;
+    void generate_moves(point_set& targets, point_set& moves, int depth) override;
+};
+
+// Separates the two strings (the opponent's side).
+class cut_goal : public connection_goal {
+  public:
+    using connection_goal::connection_goal;
+    bool is_terminal(point_set& targets, int depth, int max_depth, int& value) override;
+    void generate_moves(point_set& targets, point_set& moves, int depth) override;
+
+  private:
+    // Liberties near other of the cutter's weak strings next to s, with the
+    // captures that save them.
+    void add_weak_neighbour_moves(str* s, point_set& other_area, point_set& moves);
 };
 
 // The goals about a group, whose first target point is its main stone (the

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/diagnostics.h"
+#include "engine/point.h"
 #include "engine/str.h"
 
 connection::connection(str* a, str* b) : first(a), second(b) {
@@ -35,4 +36,37 @@ void connection::disable(const str* s) {
         diag::print(" connection disable error ! ");
         diag::pause();
     }
+}
+
+bool status_changed(const str* s) {
+    return s->lowest_stone()->status_copy != s->status;
+}
+
+namespace {
+
+// A stone next to the string (of either colour) whose string's status is
+// not the one remembered at the snapshot: a fight around the string moved.
+bool status_changed_around(const str* s) {
+    for (const point* p : s->stones.to_vector()) {
+        for (int k = 0; k < p->n_neighbours; ++k) {
+            const point* q = p->neighbours[k];
+            if (q->colour != 0 && q->status_copy != q->str_ptr->status) return true;
+        }
+    }
+    return false;
+}
+
+// A pass is played nowhere: it comes near no string.
+bool near_move(const str* s, const point* move_point) {
+    return !move_point->is_pass() && s->distance_to_point(move_point) < 4;
+}
+
+}  // namespace
+
+bool connection::needs_reevaluation(const point* move_point) const {
+    for (const str* s : {first, second}) {
+        if (s == nullptr) return true;
+        if (near_move(s, move_point) || status_changed(s) || status_changed_around(s)) return true;
+    }
+    return false;
 }

@@ -23,4 +23,13 @@ public:
     // The string s is going away.
     void disable(const str* s);
     void remember() { previous_status = status; }
+    // Whether the verdict must be worked out again after move_point was
+    // played (the pass point for a pass): the move came near either string,
+    // or a status changed in or around them since the last snapshot.
+    // Otherwise the verdict of the snapshot still holds.
+    bool needs_reevaluation(const point* move_point) const;
 };
+
+// The string's status differs from the one its stones remembered at the
+// last snapshot.
+bool status_changed(const str* s);

@@ -21,6 +21,8 @@ void engine::build_goals() {
     goal_quick_escape = std::make_unique<quick_escape_goal>(this);
     goal_capture = std::make_unique<capture_goal>(this);
     goal_defend = std::make_unique<defend_goal>(this);
+    goal_connect = std::make_unique<connect_goal>(this);
+    goal_cut = std::make_unique<cut_goal>(this);
     goal_kill = std::make_unique<kill_goal>(this);
     goal_live = std::make_unique<live_goal>(this);
 }

@@ -194,6 +194,51 @@ public:
     int can_live(point* main, const point_set& area, int max_depth, proof_record* out_record);
     int can_kill(point* main, const point_set& area, int max_depth, proof_record* out_record);
 
+    // Connection readings (1 for the side that moves first: the owner joins
+    // the strings, the opponent cuts them; 0 undecided within max_depth),
+    // answered from the strings' statuses where they settle it.
+    int can_connect(str* s1, str* s2, int max_depth, proof_record* out_record);
+    int can_cut(str* s1, str* s2, int max_depth, proof_record* out_record);
+
+    // Connections and groups of both colours from the current strings and
+    // statuses, then the string-and-group check.  The after-move variant
+    // (p: the point just played, the pass point for a pass) takes over the
+    // connection verdicts of the last snapshot that p cannot have changed.
+    void update_groups();
+    void update_groups_after_move(point* p);
+    void update_connections_full(int w);
+    void update_connections_after_move(point* p, int w);
+    // Rebuilds the groups of colour w from the connection verdicts; returns
+    // their number.
+    int build_groups(int w);
+    // Remembers on every point what the after-move evaluations compare
+    // with: values, controls, statuses, connection verdicts, group safety
+    // and life result.
+    void snapshot();
+    // Raises the safeties of the four groups of a crosscut where they say
+    // that more of them would die than can.
+    void crosscut_adjust();
+    // Every group's strings name it, and every stone's string is in its
+    // group; a group list that disagrees ends the program.
+    void check_strings_and_groups();
+    // Connection verdicts of the after-move update taken over from the
+    // snapshot, and read again (the new ones included).
+    long long connections_reused = 0;
+    long long connections_read = 0;
+
+    // Territory: the sum over the board of every point's expected ownership
+    // for colour a, from a full analysis of the position; the after-move
+    // variant (p: the point just played) reuses the snapshot's analysis
+    // where p cannot have changed it.
+    double evaluate(int a);
+    double evaluate_after_move(point* p, int a);
+    // The value of board point p for colour k, in [-1, 1], also kept in
+    // p's value.
+    double territory_value(point* p, int k);
+    // territory_net's rating of empty point p for the side to move, in
+    // [-1, 1].
+    double territory_estimate(point* p);
+
     // --- joseki libraries, shape templates and moyo ---------------------
     // Consulted in this order: j_fuseki, j_side, j_corner, j_mini, from the
     // whole board down to a small corner.

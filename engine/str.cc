@@ -4,6 +4,7 @@
 
 #include "engine/connection.h"
 #include "engine/diagnostics.h"
+#include "engine/group.h"
 #include "engine/point.h"
 #include "engine/state.h"
 
@@ -29,6 +30,9 @@ str::str(int c) : colour(c) {
 }
 
 str::~str() {
+    // Taking moves back can free a string that the last analysis put into
+    // a group; the group must not keep it.
+    if (owner_group != nullptr) owner_group->remove_string(this);
     clear();
     std::vector<connection*> records = connections;
     for (connection* c : records) c->disable(this);

@@ -1,7 +1,9 @@
 // Analysis commands, prefixed "winkirvo-": what the engine knows about the
 // position on the board, for regression suites and curious users.
+#include <cstdio>
 #include <string>
 
+#include "engine/connection.h"
 #include "engine/proof_record.h"
 #include "gtp/front_end.h"
 
@@ -9,6 +11,21 @@ using gtp::arguments;
 using gtp::failure;
 
 namespace {
+
+// Three decimals, and no minus sign on a value that rounds to zero.
+std::string fixed3(double x) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", x);
+    return std::string(text) == "-0.000" ? "0.000" : text;
+}
+
+// The stone at v, which the analysis commands ask about.
+point* stone_at(engine& e, gtp::vertex v) {
+    if (v.is_pass()) throw failure("syntax error");
+    point* p = e.at(v.x, v.y);
+    if (p->colour == 0) throw failure("vertex is empty");
+    return p;
+}
 
 std::string first_move_text(const proof_tree& tree) {
     point* move = tree.single_first_move();
@@ -30,6 +47,18 @@ void gtp_front_end::register_analysis_commands() {
         a.require(1);
         return string_status(a.point(0));
     });
+    registry_.add("winkirvo-group", [this](const arguments& a) {
+        a.require(1);
+        return group_report(a.point(0));
+    });
+    registry_.add("winkirvo-connection", [this](const arguments& a) {
+        a.require(2);
+        return connection_report(a.point(0), a.point(1));
+    });
+    registry_.add("winkirvo-territory", [this](const arguments& a) {
+        a.require(0);
+        return territory_map();
+    });
 }
 
 void gtp_front_end::apply_depths() {
@@ -50,10 +79,8 @@ engine& gtp_front_end::analysis_engine() {
 }
 
 std::string gtp_front_end::string_status(gtp::vertex v) {
-    if (v.is_pass()) throw failure("syntax error");
     engine& e = analysis_engine();
-    point* p = e.at(v.x, v.y);
-    if (p->colour == 0) throw failure("vertex is empty");
+    point* p = stone_at(e, v);
     e.evaluate_all_strings();
     str* s = p->str_ptr;
     const int status = s->status;
@@ -63,4 +90,50 @@ std::string gtp_front_end::string_status(gtp::vertex v) {
     return "status=" + std::to_string(status) + " capture=" + std::to_string(captured) +
            " save=" + std::to_string(saved) + " capture_move=" + first_move_text(capture.proof) +
            " save_move=" + first_move_text(save.proof);
+}
+
+// The group of the stone at v after a full evaluation for the side to move;
+// fractions with three decimals.
+std::string gtp_front_end::group_report(gtp::vertex v) {
+    engine& e = analysis_engine();
+    point* p = stone_at(e, v);
+    e.evaluate(e.turn());
+    const group* g = p->str_ptr->owner_group;
+    return "stones=" + std::to_string(g->size) + " safety=" + fixed3(g->safety) +
+           " nn_safety=" + fixed3(g->nn_safety) + " harassment=" + fixed3(g->harassment) +
+           " life=" + std::to_string(g->life_result) + " eyes=" + fixed3(g->eyes) +
+           " eyespace=" + fixed3(g->eyespace) + " freedom=" + fixed3(g->freedom) +
+           " conf_space=" + std::to_string(g->conf_space) + " conf_lim=" + fixed3(g->conf_lim);
+}
+
+// The connection verdict between the strings at v and w after a full
+// evaluation (0 when the analysis keeps no record of the pair), and the
+// connect and cut readings of the pair.
+std::string gtp_front_end::connection_report(gtp::vertex v, gtp::vertex w) {
+    engine& e = analysis_engine();
+    str* first = stone_at(e, v)->str_ptr;
+    str* second = stone_at(e, w)->str_ptr;
+    if (first->colour != second->colour) throw failure("stones of different colours");
+    if (first == second) throw failure("one string");
+    e.evaluate(e.turn());
+    const connection* record = first->find_connection(second);
+    const int connect = e.can_connect(first, second, e.max_depth_connection, nullptr);
+    const int cut = e.can_cut(first, second, e.max_depth_connection, nullptr);
+    return "status=" + std::to_string(record != nullptr ? record->status : 0) +
+           " connect=" + std::to_string(connect) + " cut=" + std::to_string(cut);
+}
+
+// Every point's territory value for Black after a full evaluation for the
+// side to move: nineteen rows from the top, three decimals.
+std::string gtp_front_end::territory_map() {
+    engine& e = analysis_engine();
+    e.evaluate(e.turn());
+    std::string map;
+    for (int y = 1; y <= 19; ++y) {
+        for (int x = 1; x <= 19; ++x) {
+            map += fixed3(e.territory_value(e.at(x, y), 1));
+            map += x < 19 ? " " : y < 19 ? "\n" : "";
+        }
+    }
+    return map;
 }

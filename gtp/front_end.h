@@ -67,4 +67,7 @@ class gtp_front_end {
     std::string loadsgf(const gtp::arguments& a);
     std::string printsgf(const gtp::arguments& a);
     std::string string_status(gtp::vertex v);
+    std::string group_report(gtp::vertex v);
+    std::string connection_report(gtp::vertex v, gtp::vertex w);
+    std::string territory_map();
 };
