@@ -3,6 +3,8 @@
 #               then fuzzes the SGF loading for a minute
 #   make bench  builds in Release and runs the benchmarks
 #   make fuzz   fuzzes the SGF loading for ten minutes
+#   make run    builds in Release and plays one game of the computer against itself
+#               in the console, saved as build/selfplay.sgf
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 TEST_DIR := build/test
@@ -15,7 +17,7 @@ PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libc
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps test bench fuzz fuzz-build fuzz-run clean
+.PHONY: all deps test bench run fuzz fuzz-build fuzz-run clean
 
 all: test
 
@@ -65,6 +67,12 @@ bench: deps
 	@for b in $(RELEASE_DIR)/bench/winkirvo_bench_*; do \
 	  echo "== $$b"; WINKIRVO_GAMES=$(CURDIR)/$(GAMES_DIR) $$b || exit 1; \
 	done
+
+# The knowledge files come from data/ whatever the working directory.
+run: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-selfplay
+	$(RELEASE_DIR)/selfplay/winkirvo-selfplay --data-dir $(CURDIR)/data --sgf $(CURDIR)/build/selfplay.sgf
 
 clean:
 	rm -rf build
