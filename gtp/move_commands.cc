@@ -42,8 +42,8 @@ std::string gtp_front_end::genmove(const arguments& a, generation kind) {
     a.require(1);
     const int colour = a.colour(0);
     ui_.message.clear();
-    // A taken-back move leaves the random draws as they were, so that a
-    // seeded session plays on as if it had not been asked.
+    // A taken-back move also gives back the random numbers it drew: only
+    // what the engine learnt about the points remains of it.
     const subtractive_random random_before = random_generator();
     const bool out_of_turn = colour != control_.m_nSide;
     if (out_of_turn && !control_.human_pass()) fail_with_message("cannot move");
