@@ -84,6 +84,7 @@ compare-genmove:
 
 # The knowledge files come from data/ whatever the working directory.
 run: deps
+	@echo "The desktop program is not built yet: one computer-against-computer game in the console."
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-selfplay
 	$(RELEASE_DIR)/selfplay/winkirvo-selfplay --data-dir $(CURDIR)/data --sgf $(CURDIR)/build/selfplay.sgf

@@ -15,8 +15,8 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -104,12 +104,17 @@ void write_game(const Game& game, const std::string& name) {
     std::ofstream(file) << write_sgf(game, settings);
 }
 
+// A new game with the fixed seed, at the document's depths.
+void start_game(Game& game) {
+    game.new_game(0, seed, true);
+    game.set_depths(10, 8, 4);
+}
+
 void self_play(benchmark::State& state, bool with_data, const char* sgf_name) {
     for (auto _ : state) {
         data_choice data(with_data);
         Game game;
-        game.new_game(0, seed, true);
-        game.set_depths(10, 8, 4);
+        start_game(game);
         move_log log;
         for (int colour = 1; static_cast<int>(log.seconds.size()) < game_moves && !game.is_over();
              colour = -colour) {
@@ -134,15 +139,15 @@ const bench::replayable_game* professional_game(const std::vector<bench::replaya
 }
 
 void professional_positions(benchmark::State& state, bool with_data) {
-    const std::vector<bench::replayable_game> games = bench::load_games(bench::games_directory(), 20);
+    const std::vector<bench::replayable_game> games =
+        bench::load_games(bench::games_directory(), 20);
     const bench::replayable_game* record = professional_game(games);
     if (!bench::have_games(state, record != nullptr)) return;
     state.SetLabel(record->path);
     for (auto _ : state) {
         data_choice data(with_data);
         Game game;
-        game.new_game(0, seed, true);
-        game.set_depths(10, 8, 4);
+        start_game(game);
         move_log log;
         for (int i = 0; i < game_moves; ++i) {
             const sgf_move& m = record->moves[i];

@@ -177,8 +177,8 @@ point* engine::secondary_pick(point_set& k, int a, double pass_value) {
         double opponent_sente_value = 0.0;
         shape_eval(p, -a, opponent_sente_value);
         push(p, a);
-        const double v = (evaluate_after_move(p, a) - pass_value) *
-                         (opponent_sente_value + p->sente_value + 1);
+        const double v =
+            (evaluate_after_move(p, a) - pass_value) * (opponent_sente_value + p->sente_value + 1);
         p->equity = v;
         pop();
         return v;

@@ -45,7 +45,7 @@ TEST_F(BoardReport, SafetyDigitsAndTheirBounds) {
     const struct {
         double safety;
         char digit;
-    } cases[] = {{0.0, '0'},  {0.049, '0'}, {0.05, '1'}, {0.15, '2'}, {0.5, '5'},
+    } cases[] = {{0.0, '0'},   {0.049, '0'}, {0.05, '1'},  {0.15, '2'}, {0.5, '5'},
                  {0.549, '5'}, {0.55, '6'},  {0.949, '9'}, {0.95, ' '}, {1.0, ' '}};
     for (const auto& c : cases) {
         set_safety(3, 3, c.safety);

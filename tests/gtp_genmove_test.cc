@@ -131,8 +131,8 @@ TEST_F(Genmove, CleanupNeverPassesBesideDeadStones) {
 
 std::vector<std::string> child_opening(const std::string& seed, int moves) {
     test::scoped_data_dir none;
-    test::gtp_child child({"--seed", seed, "--depths", "2", "2", "2", "--data-dir",
-                           none.path().string()});
+    test::gtp_child child(
+        {"--seed", seed, "--depths", "2", "2", "2", "--data-dir", none.path().string()});
     std::vector<std::string> replies;
     for (int i = 0; i < moves; ++i) replies.push_back(child.ok(i % 2 ? "genmove w" : "genmove b"));
     EXPECT_EQ(child.finish(), 0);
@@ -160,8 +160,8 @@ std::string random_white_move(test::gtp_child& child, std::mt19937& random, int 
 
 TEST(GtpMatch, GameAgainstARandomPlayerEndsScored) {
     test::scoped_data_dir none;
-    test::gtp_child child({"--seed", "3", "--depths", "2", "2", "2", "--data-dir",
-                           none.path().string()});
+    test::gtp_child child(
+        {"--seed", "3", "--depths", "2", "2", "2", "--data-dir", none.path().string()});
     child.ok("komi 6.5");
     std::mt19937 random(12345);
     std::string black;

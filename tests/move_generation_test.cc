@@ -240,10 +240,7 @@ TEST(CandidateTerms, PressingLoneStonesPenalisesWhiteOnly) {
     // A Black string of four pressed by four lone White stones; the point
     // (9, 10) touches only Black.
     const std::vector<std::string> picture = {
-        "", "", "", "", "", "", "", "", "",
-        "..........O",
-        ".......OXXXXO",
-        "..........O",
+        "", "", "", "", "", "", "", "", "", "..........O", ".......OXXXXO", "..........O",
     };
     engine white_to_play;
     test::place(white_to_play, picture);

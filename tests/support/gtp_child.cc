@@ -38,11 +38,14 @@ gtp_child::gtp_child(const std::vector<std::string>& options) {
     from_child_ = up[0];
 }
 
-gtp_child::~gtp_child() { finish(); }
+gtp_child::~gtp_child() {
+    finish();
+}
 
 gtp_child::reply gtp_child::send(const std::string& command) {
     const std::string line = command + "\n";
-    if (to_child_ < 0 || write(to_child_, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
+    if (to_child_ < 0 ||
+        write(to_child_, line.data(), line.size()) != static_cast<ssize_t>(line.size())) {
         ADD_FAILURE() << "cannot send " << command;
         return {};
     }
