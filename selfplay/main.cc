@@ -82,7 +82,13 @@ int main(int argc, char** argv) {
     }
     std::printf("\nThe final position after %d moves:\n", moves);
     e.print_board();
-    if (!control.save_file(sgf_file)) {
+    bool saved = false;
+    {
+        // The result written into the file is scored afresh, quietly.
+        diag::quiet_scope quiet(!diag::debug_enabled());
+        saved = control.save_file(sgf_file);
+    }
+    if (!saved) {
         std::printf("The game could not be saved in %s.\n", sgf_file.c_str());
         return 1;
     }
