@@ -104,6 +104,13 @@ TEST_F(Genmove, TimeCommandsAreAccepted) {
     EXPECT_EQ(run("time_left b 120 0"), "=\n\n");
     EXPECT_EQ(run("time_left x 120 0"), "? syntax error\n\n");
     EXPECT_EQ(run("time_settings 300"), "? syntax error\n\n");
+    // A clock changes nothing in how deep the engine reads.
+    ok("time_left b 1 0");
+    ok("genmove b");
+    const engine& e = front->control().m_game.eng();
+    EXPECT_EQ(e.max_depth_status, 2);
+    EXPECT_EQ(e.max_depth_connection, 2);
+    EXPECT_EQ(e.max_depth_life_death, 2);
 }
 
 TEST_F(Genmove, FinalStatusListSplitsTheStones) {
