@@ -64,6 +64,7 @@ TEST(MoveGenerationWithoutData, EmptyBoardGivesALegalStone) {
     test::scoped_data_dir none;
     engine e;
     e.set_depth_limits(2, 2, 2);
+    set_random_seed(1);
     point* p = e.generate_move(1);
     ASSERT_FALSE(p->is_pass());
     EXPECT_EQ(p->colour, 1);
