@@ -257,3 +257,50 @@ TEST(CandidateTerms, PressingLoneStonesPenalisesWhiteOnly) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(OpponentSente, NothingToAnswerEarlyOrAfterAPass) {
+    test::scoped_data_dir none;
+    engine e;
+    EXPECT_EQ(e.opponent_sente(), 0.0);
+    e.play_move(e.at(4, 4), 1);
+    EXPECT_EQ(e.opponent_sente(), 0.0);  // a single move on the board
+    e.play_move(e.pass_point, -1);
+    EXPECT_EQ(e.opponent_sente(), 0.0);
+}
+
+TEST(OpponentSente, TheLastMovesFollowUpValueLeavesTheBoard) {
+    test::scoped_data_dir none;
+    engine e;
+    e.play_move(e.at(4, 4), 1);
+    e.play_move(e.at(16, 16), -1);
+    e.evaluate(1);
+    const std::string before = test::board_mismatch(e);
+    // Without weights the shape network answers one half.
+    EXPECT_DOUBLE_EQ(e.opponent_sente(), 0.5);
+    EXPECT_EQ(e.no_moves, 2);
+    EXPECT_EQ(e.last_point(), e.at(16, 16));
+    EXPECT_EQ(e.at(16, 16)->colour, -1);
+    EXPECT_EQ(test::board_mismatch(e), before);
+}
+
+TEST(CandidateCollection, TheOpenThirdLinePointIsACandidate) {
+    test::scoped_data_dir none;
+    engine e;
+    play_passes(e, 10);
+    e.push(e.pass_point, e.turn());
+    e.evaluate(e.turn());
+    e.snapshot();
+    e.pop();
+    point_set k;
+    e.collect_candidates(e.turn(), e.last_point(), k);
+    ASSERT_EQ(e.open_third_line, e.at(3, 3));
+    EXPECT_TRUE(k.contains(e.at(3, 3)));
+    EXPECT_EQ(e.at(3, 3)->score, 0.9);
+    // Every other point keeps the network's neutral value.
+    EXPECT_EQ(e.at(10, 10)->score, 0.5);
+    EXPECT_EQ(e.no_moves, 10);
+}
+
+}  // namespace
