@@ -38,6 +38,7 @@
 #include "train/backprop.h"
 #include "train/dense_examples.h"
 #include "train/group_examples.h"
+#include "train/labelled_tool.h"
 #include "train/ownership.h"
 #include "train/sgd.h"
 #include "train/tool.h"
@@ -45,38 +46,6 @@
 
 namespace train {
 namespace {
-
-struct options {
-    std::string games_dir = "/tmp/games/kgs";
-    std::string labels = "/work/shared/datasets/kgs-ownership.tsv.xz";
-    std::string out_dir = "data";
-    int train_games = 400;
-    int held_out_games = 100;
-    sampling positions;
-    depths reading;
-    int epochs = 30;
-    double rate = 0.02;
-    uint32_t seed = 20240707;
-};
-
-bool parse(const std::vector<std::string>& args, options& o) {
-    option_parser p;
-    p.option("games", o.games_dir);
-    p.option("labels", o.labels);
-    p.option("out-dir", o.out_dir);
-    p.option("train-games", o.train_games);
-    p.option("held-out-games", o.held_out_games);
-    p.option("first", o.positions.first);
-    p.option("every", o.positions.every);
-    p.option("status-depth", o.reading.status);
-    p.option("connection-depth", o.reading.connection);
-    p.option("life-death-depth", o.reading.life_death);
-    p.option("epochs", o.epochs);
-    p.option("rate", o.rate);
-    p.option("seed", o.seed);
-    return p.parse(args) && o.train_games > 0 && o.held_out_games > 0 && o.positions.first >= 0 &&
-           o.positions.every > 0 && o.epochs > 0 && o.rate > 0;
-}
 
 std::vector<group_example> collect(engine& e, const std::vector<labelled_game>& games,
                                    const sampling& s) {
@@ -141,16 +110,17 @@ void print_harass_figures(neural_net& net, const std::vector<group_example>& hel
 }
 
 // Trains one network on its examples from random weights.
-void train_net(neural_net& net, const dense_examples& set, const options& o, random_source& rng) {
+void train_net(neural_net& net, const dense_examples& set, const labelled_options& o,
+               random_source& rng) {
     init_weights(net, rng);
     backprop learner(net);
     train_epochs(learner, set, o.epochs, o.rate, rng);
 }
 
 int run(const std::vector<std::string>& args) {
-    options o;
-    if (!parse(args, o)) {
-        std::fprintf(stderr, "usage: winkirvo-train groups [options]\n");
+    labelled_options o(800, 30, 0.02);
+    if (!o.parse(args)) {
+        std::fprintf(stderr, "usage: winkirvo-train groups %s\n", labelled_options::usage);
         return 2;
     }
     const stopwatch clock;
@@ -158,19 +128,8 @@ int run(const std::vector<std::string>& args) {
     engine e;
     neutral_evaluation_networks(e);
     o.reading.apply(e);
-    int bad_lines = 0;
-    std::vector<final_ownership> lines = read_ownership_file(o.labels, bad_lines);
-    if (lines.empty()) {
-        std::fprintf(stderr, "groups: no labels in %s\n", o.labels.c_str());
-        return 1;
-    }
-    game_split games =
-        select_games(e, std::move(lines), o.games_dir, o.train_games, o.held_out_games, o.seed);
-    print_selection(games.counts, bad_lines);
-    if (games.train.empty() || games.held_out.empty()) {
-        std::fprintf(stderr, "groups: not enough labelled games under %s\n", o.games_dir.c_str());
-        return 1;
-    }
+    game_split games;
+    if (!choose_games(e, o, "groups", games)) return 1;
     const std::vector<group_example> train_groups = collect(e, games.train, o.positions);
     const std::vector<group_example> held_out_groups = collect(e, games.held_out, o.positions);
     const dense_examples safety_set = safety_examples(train_groups);
@@ -205,12 +164,10 @@ int run(const std::vector<std::string>& args) {
     return 0;
 }
 
-const bool registered = register_tool(
-    {"groups",
-     "[--games DIR] [--labels FILE] [--out-dir DIR] [--train-games N] [--held-out-games N]"
-     " [--first K] [--every K] [--status-depth D] [--connection-depth D] [--life-death-depth D]"
-     " [--epochs N] [--rate R] [--seed S]: trains data/safe_19_10.dat and data/harass.dat",
-     run});
+const bool registered = register_tool({"groups",
+                                       "[OPTIONS]: trains data/safe_19_10.dat and data/harass.dat "
+                                       "(winkirvo-train groups --help lists the options)",
+                                       run});
 
 }  // namespace
 }  // namespace train

@@ -33,6 +33,7 @@
 #include "engine/data_files.h"
 #include "engine/state.h"
 #include "train/backprop.h"
+#include "train/labelled_tool.h"
 #include "train/ownership.h"
 #include "train/sgd.h"
 #include "train/territory_examples.h"
@@ -41,38 +42,6 @@
 
 namespace train {
 namespace {
-
-struct options {
-    std::string games_dir = "/tmp/games/kgs";
-    std::string labels = "/work/shared/datasets/kgs-ownership.tsv.xz";
-    std::string out_dir = "data";
-    int train_games = 300;
-    int held_out_games = 100;
-    sampling positions;
-    depths reading;
-    int epochs = 8;
-    double rate = 0.01;
-    uint32_t seed = 20240707;
-};
-
-bool parse(const std::vector<std::string>& args, options& o) {
-    option_parser p;
-    p.option("games", o.games_dir);
-    p.option("labels", o.labels);
-    p.option("out-dir", o.out_dir);
-    p.option("train-games", o.train_games);
-    p.option("held-out-games", o.held_out_games);
-    p.option("first", o.positions.first);
-    p.option("every", o.positions.every);
-    p.option("status-depth", o.reading.status);
-    p.option("connection-depth", o.reading.connection);
-    p.option("life-death-depth", o.reading.life_death);
-    p.option("epochs", o.epochs);
-    p.option("rate", o.rate);
-    p.option("seed", o.seed);
-    return p.parse(args) && o.train_games > 0 && o.held_out_games > 0 && o.positions.first >= 0 &&
-           o.positions.every > 0 && o.epochs > 0 && o.rate > 0;
-}
 
 // How the territory values of held-out positions agree with the final
 // ownership, from Black's view.
@@ -159,7 +128,7 @@ void for_each_held_out_position(engine& e, const std::vector<labelled_game>& gam
     }
 }
 
-void print_comparison(const std::vector<labelled_game>& games, const options& o) {
+void print_comparison(const std::vector<labelled_game>& games, const labelled_options& o) {
     agreement with_files, untrained_territory, no_files;
     {
         engine e;  // reads all nine data files of the output directory
@@ -209,9 +178,9 @@ bool have_group_networks(const std::string& dir) {
 }
 
 int run(const std::vector<std::string>& args) {
-    options o;
-    if (!parse(args, o)) {
-        std::fprintf(stderr, "usage: winkirvo-train territory [options]\n");
+    labelled_options o(600, 8, 0.01);
+    if (!o.parse(args)) {
+        std::fprintf(stderr, "usage: winkirvo-train territory %s\n", labelled_options::usage);
         return 2;
     }
     if (!have_group_networks(o.out_dir)) {
@@ -228,20 +197,8 @@ int run(const std::vector<std::string>& args) {
     set_data_dir(o.out_dir);
     engine e;
     o.reading.apply(e);
-    int bad_lines = 0;
-    std::vector<final_ownership> lines = read_ownership_file(o.labels, bad_lines);
-    if (lines.empty()) {
-        std::fprintf(stderr, "territory: no labels in %s\n", o.labels.c_str());
-        return 1;
-    }
-    game_split games =
-        select_games(e, std::move(lines), o.games_dir, o.train_games, o.held_out_games, o.seed);
-    print_selection(games.counts, bad_lines);
-    if (games.train.empty() || games.held_out.empty()) {
-        std::fprintf(stderr, "territory: not enough labelled games under %s\n",
-                     o.games_dir.c_str());
-        return 1;
-    }
+    game_split games;
+    if (!choose_games(e, o, "territory", games)) return 1;
     dense_examples train_set(7), held_out_set(7);
     for (const labelled_game& g : games.train)
         collect_territory_examples(e, g, o.positions, train_set);
@@ -272,12 +229,11 @@ int run(const std::vector<std::string>& args) {
     return 0;
 }
 
-const bool registered = register_tool(
-    {"territory",
-     "[--games DIR] [--labels FILE] [--out-dir DIR] [--train-games N] [--held-out-games N]"
-     " [--first K] [--every K] [--status-depth D] [--connection-depth D] [--life-death-depth D]"
-     " [--epochs N] [--rate R] [--seed S]: trains data/terr.dat on top of the group networks",
-     run});
+const bool registered =
+    register_tool({"territory",
+                   "[OPTIONS]: trains data/terr.dat on top of the group networks (winkirvo-train "
+                   "territory --help lists the options)",
+                   run});
 
 }  // namespace
 }  // namespace train
