@@ -1,6 +1,7 @@
 // The final ownership of labelled games: reading the lines and the file,
 // the winner of a result, the check of a game's final position against its
-// labels, and the choice of training and held-out games.
+// labels, the choice of training and held-out games, and the options of the
+// tools that learn from them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "tests/support/board_helpers.h"
 #include "tests/support/data_dir.h"
 #include "tests/support/ownership_lines.h"
+#include "train/labelled_tool.h"
 #include "train/ownership.h"
 
 namespace {
@@ -257,6 +259,64 @@ TEST_F(GameSelection, HeldOutGamesDependOnlyOnTheSeedAndTheirNumber) {
             names(train::select_games(e_, lines_, d, 3, 2, seed).held_out) != names(more.held_out);
     }
     EXPECT_TRUE(differs);
+}
+
+TEST_F(GameSelection, ToolsChooseFromTheLabelsFileAsSelectionDoes) {
+    std::string file;
+    for (int k = 0; k < 6; ++k) {
+        file += test::ownership_line("good" + std::to_string(k) + ".sgf", 0, "B+2.5",
+                                     capture_owners('O')) +
+                "\n";
+    }
+    dir_.write("labels.tsv", file + "broken line\n");
+    train::labelled_options o(3, 1, 0.1);
+    o.games_dir = dir_.path().string();
+    o.labels = dir_.path("labels.tsv");
+    o.held_out_games = 2;
+    o.seed = 5;
+    train::game_split chosen;
+    ASSERT_TRUE(train::choose_games(e_, o, "test", chosen));
+    std::vector<train::final_ownership> good(lines_.begin(), lines_.begin() + 6);
+    const train::game_split direct = train::select_games(e_, good, o.games_dir, 3, 2, 5);
+    EXPECT_EQ(names(chosen.held_out), names(direct.held_out));
+    EXPECT_EQ(names(chosen.train), names(direct.train));
+    EXPECT_EQ(e_.no_moves, 0);
+
+    // Every game held out leaves none to learn from.
+    o.held_out_games = 6;
+    EXPECT_FALSE(train::choose_games(e_, o, "test", chosen));
+    o.held_out_games = 2;
+    o.labels = dir_.path("missing.tsv");
+    EXPECT_FALSE(train::choose_games(e_, o, "test", chosen));
+}
+
+TEST(LabelledOptions, ValuesInRangeOrRefused) {
+    train::labelled_options o(800, 30, 0.02);
+    ASSERT_TRUE(
+        o.parse({"--train-games", "7", "--held-out-games", "3", "--first", "0", "--every", "5",
+                 "--life-death-depth", "2", "--rate", "0.5", "--seed", "9", "--out-dir", "w"}));
+    EXPECT_EQ(o.train_games, 7);
+    EXPECT_EQ(o.held_out_games, 3);
+    EXPECT_EQ(o.positions.first, 0);
+    EXPECT_EQ(o.positions.every, 5);
+    EXPECT_EQ(o.reading.status, 10);
+    EXPECT_EQ(o.reading.life_death, 2);
+    EXPECT_EQ(o.epochs, 30);
+    EXPECT_DOUBLE_EQ(o.rate, 0.5);
+    EXPECT_EQ(o.seed, 9u);
+    EXPECT_EQ(o.out_dir, "w");
+    for (const std::vector<std::string>& bad :
+         std::vector<std::vector<std::string>>{{"--train-games", "0"},
+                                               {"--held-out-games", "0"},
+                                               {"--first", "-1"},
+                                               {"--every", "0"},
+                                               {"--epochs", "0"},
+                                               {"--rate", "0"},
+                                               {"--depth", "3"},
+                                               {"extra"}}) {
+        train::labelled_options fresh(800, 30, 0.02);
+        EXPECT_FALSE(fresh.parse(bad)) << bad[0];
+    }
 }
 
 }  // namespace
