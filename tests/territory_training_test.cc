@@ -1,8 +1,10 @@
 // Examples for the territory network: targets seen from the side to move,
 // inputs exactly as territory_estimate pushed them, and a small game walked
-// position by position.
+// position by position; the committed networks on a clear position.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -88,6 +90,41 @@ TEST(TerritoryExamples, SmallGameWalkedToItsEnd) {
     EXPECT_EQ(out.target(360 + 359 + 358), 0.0);  // White before move 5
     EXPECT_EQ(e.no_moves, 0);
     EXPECT_EQ(test::board_mismatch(e), "");
+}
+
+// The committed group and territory networks, read by the engine: a corner
+// walled in by Black, with a white stone inside, is Black's whoever moves,
+// where the same engine without the files sees nothing in the empty points.
+TEST(ShippedNetworks, GroupAndTerritoryFilesSeeAWalledCornerAsBlacks) {
+    const std::vector<std::string> picture = {".....X", ".O...X", ".....X", ".....X", "XXXXXX"};
+    test::scoped_data_dir dir;
+    const std::filesystem::path data =
+        std::filesystem::path(__FILE__).parent_path().parent_path() / "data";
+    for (const char* name : {"harass.dat", "safe_19_10.dat", "terr.dat"}) {
+        std::filesystem::copy_file(data / name, dir.path(name));
+    }
+    engine e;
+    for (neural_net* net : {&e.harass_net->net(), &e.safety_net->net(), &e.territory_net->net()}) {
+        const std::vector<double> w = train::weights_of(*net);
+        EXPECT_TRUE(std::any_of(w.begin(), w.end(), [](double x) { return x != 0.0; }))
+            << net->file_name();
+    }
+    test::place(e, picture);
+    for (int t : {1, -1}) {
+        if (e.turn() != t) e.push(e.pass_point, -t);
+        const double sum = e.evaluate(1);
+        EXPECT_GT(sum, 30.0) << t;
+        EXPECT_GT(test::pt(e, "fa")->str_ptr->owner_group->safety, 0.9) << t;
+        for (const char* corner : {"cc", "dd", "ea"}) {
+            EXPECT_GT(e.territory_value(test::pt(e, corner), 1), 0.4) << corner << " " << t;
+        }
+    }
+
+    test::scoped_data_dir empty;
+    engine bare;
+    test::place(bare, picture);
+    bare.evaluate(1);
+    EXPECT_EQ(bare.territory_value(test::pt(bare, "dd"), 1), 0.0);
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ class agreement {
         }
         ++positions_;
         sum_error_ += std::fabs(sum - truth);
+        mover_bias_ += (sum - truth) * e.turn();
         marked_error_ += std::fabs(marked - truth);
         if (truth != 0) {
             ++decided_games_;
@@ -84,12 +85,13 @@ class agreement {
             "  all points:   %ld, sign right %.4f of those owned, squared error %.4f\n"
             "  area difference: mean |sum of values - labelled| %.2f, mean |points beyond 1/3"
             " - labelled| %.2f, leader right %.4f\n"
+            "  mean (sum of values - labelled) from the side to move's view %+.2f\n"
             "  group safety against the majority of stones ending alive: %zu groups, accuracy"
             " %.4f, log loss %.4f\n",
             name, positions_, empty_.points, empty_.sign_right(), empty_.squared_error(),
             all_.points, all_.sign_right(), all_.squared_error(), sum_error_ / positions_,
             marked_error_ / positions_, right_winner_ / static_cast<double>(decided_games_),
-            groups_.size(), groups_.accuracy(), groups_.log_loss());
+            mover_bias_ / positions_, groups_.size(), groups_.accuracy(), groups_.log_loss());
     }
 
   private:
@@ -109,7 +111,7 @@ class agreement {
 
     tally all_, empty_;
     long positions_ = 0, decided_games_ = 0, right_winner_ = 0;
-    double sum_error_ = 0.0, marked_error_ = 0.0;
+    double sum_error_ = 0.0, marked_error_ = 0.0, mover_bias_ = 0.0;
     prediction_figures groups_;
 };
 
