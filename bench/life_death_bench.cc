@@ -4,54 +4,20 @@
 // that pass the reading's skip rules.  The game positions need
 // WINKIRVO_GAMES (the pro collection unpacked); each string is taken as a
 // group of its own, and the point strengths come from the evaluation's
-// first diffusion, done here as the evaluation does it.
+// first diffusion.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "bench/support/bench_engine.h"
 #include "bench/support/game_positions.h"
-#include "engine/diagnostics.h"
 #include "engine/state.h"
 #include "tests/support/eye_shapes.h"
 #include "tests/support/group_helpers.h"
 
 namespace {
-
-constexpr const char* no_games =
-    "WINKIRVO_GAMES does not name a folder of 19x19 game records (the pro collection "
-    "unpacked); skipped";
-
-void silence_diagnostics() {
-    static std::FILE* null = std::fopen("/dev/null", "w");
-    diag::set_out(null);
-}
-
-// Stones carry their group's space value for their own colour; empty points
-// take the mean of their neighbours, twenty sweeps, in place.
-void first_diffusion(engine& e) {
-    for (int k = 0; k < e.n_points; ++k) {
-        point* p = e.points[k];
-        const double v = p->colour != 0 ? p->str_ptr->owner_group->space : 0.0;
-        p->strength_black = p->colour == 1 ? v : 0.0;
-        p->strength_white = p->colour == -1 ? v : 0.0;
-    }
-    for (int sweep = 0; sweep < 20; ++sweep) {
-        for (int k = 0; k < e.n_points; ++k) {
-            point* p = e.points[k];
-            if (p->colour != 0) continue;
-            double b = 0, w = 0;
-            for (int i = 0; i < p->n_neighbours; ++i) {
-                b += p->neighbours[i]->strength_black;
-                w += p->neighbours[i]->strength_white;
-            }
-            p->strength_black = b * p->weight;
-            p->strength_white = w * p->weight;
-        }
-    }
-}
 
 // The evaluation's group steps up to the reading.
 void evaluate_groups(engine& e) {
@@ -59,7 +25,7 @@ void evaluate_groups(engine& e) {
     for (int colour : {1, -1}) {
         for (auto& g : e.group_list(colour)) g->space_value();
     }
-    first_diffusion(e);
+    e.first_diffusion();
     for (int colour : {1, -1}) {
         for (auto& g : e.group_list(colour)) g->evaluate_safety();
     }
@@ -82,7 +48,7 @@ const std::vector<shape> shapes = {
 // 1 Black, the owner; -1 White, the attacker) at depth range(1); with
 // range(2) = 1 the proofs stored by the first reading answer later ones.
 void BM_ReadShape(benchmark::State& state) {
-    silence_diagnostics();
+    bench::silence_diagnostics();
     const int mover = static_cast<int>(state.range(0));
     const bool reuse = state.range(2) != 0;
     std::vector<std::unique_ptr<engine>> engines;
@@ -138,18 +104,12 @@ BENCHMARK(BM_ReadShape)
 // professional games, at the document's depth 4, each position on an empty
 // proof base.
 void BM_ReadGameGroups(benchmark::State& state) {
-    silence_diagnostics();
+    bench::silence_diagnostics();
     static const std::vector<bench::game_position> positions =
         bench::sample_positions(bench::games_directory(), 100, 20);
-    if (positions.empty()) {
-        std::fprintf(stderr, "%s\n", no_games);
-        state.SkipWithError(no_games);
-        return;
-    }
+    if (!bench::have_games(state, !positions.empty())) return;
     engine e;
-    e.max_depth_status = 10;
-    e.max_depth_connection = 8;
-    e.max_depth_life_death = 4;
+    bench::set_document_depths(e);
     double seconds = 0, slowest = 0;
     long long nodes = 0, reads = 0, groups = 0;
     for (auto _ : state) {

@@ -238,6 +238,9 @@ public:
     // territory_net's rating of empty point p for the side to move, in
     // [-1, 1].
     double territory_estimate(point* p);
+    // The first influence field (strength_black, strength_white) from the
+    // groups' space values, which the group analysis reads.
+    void first_diffusion();
 
     // --- joseki libraries, shape templates and moyo ---------------------
     // Consulted in this order: j_fuseki, j_side, j_corner, j_mini, from the

@@ -88,7 +88,7 @@ void spread_control(engine& e) {
 // evaluations.
 void rate_groups(engine& e) {
     for_each_group(e, [](group& g) { g.space_value(); });
-    spread_strength(e);
+    e.first_diffusion();
     for_each_group(e, [](group& g) { g.evaluate_safety(); });
     for_each_group(e, [](group& g) { g.read_life_and_death(); });
     e.crosscut_adjust();
@@ -166,6 +166,8 @@ double limit_own(engine& e, const point* p, int k, double r) {
 }
 
 }  // namespace
+
+void engine::first_diffusion() { spread_strength(*this); }
 
 double engine::evaluate(int a) {
     evaluate_all_strings();

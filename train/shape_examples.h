@@ -7,32 +7,13 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <random>
 #include <vector>
 
 #include "engine/state.h"
 #include "game/sgf_record.h"
+#include "train/replay.h"
 
 namespace train {
-
-// Random numbers that are the same on every platform (the standard
-// distributions are not).
-class random_source {
-  public:
-    explicit random_source(uint32_t seed) : generator_(seed) {}
-    uint32_t below(uint32_t n) { return generator_() % n; }
-    double uniform(double low, double high) {
-        return low + (high - low) * (generator_() / 4294967296.0);
-    }
-    template <class T>
-    void shuffle(std::vector<T>& items) {
-        for (size_t k = items.size(); k > 1; --k)
-            std::swap(items[k - 1], items[below(k)]);
-    }
-
-  private:
-    std::mt19937 generator_;
-};
 
 // The inputs that are 1 in the encoding of a feature record (every input of
 // the shape network is 0 or 1).
@@ -51,6 +32,8 @@ constexpr double no_target = std::numeric_limits<double>::quiet_NaN();
 // Examples stored flat: millions of them fit in a few hundred megabytes.
 class example_set {
   public:
+    using input_type = std::vector<uint8_t>;
+
     void add(const std::vector<uint8_t>& active, double shape, double sente) {
         start_.push_back(static_cast<uint32_t>(inputs_.size()));
         inputs_.insert(inputs_.end(), active.begin(), active.end());
@@ -69,31 +52,6 @@ class example_set {
     std::vector<uint32_t> start_;
     std::vector<double> targets_;
 };
-
-// Plays the record from an empty board: the setup stones (Black's first),
-// then the moves, calling visit(p, colour, k) before the k-th move when it
-// is a stone.  Stops at the first stone the rules refuse (a damaged or
-// differently ruled record) and before the engine's move stack is full.
-// Returns the number of moves played; the board is left with them on it.
-template <class Visit>
-int replay(engine& e, const sgf_record& g, Visit visit) {
-    for (int colour : {1, -1}) {
-        for (const sgf_move& s : g.setup) {
-            point* p = e.at(s.x, s.y);
-            if (s.colour == colour && s.x > 0 && p->colour == 0) e.push(p, colour);
-        }
-    }
-    int played = 0;
-    for (size_t k = 0; k < g.moves.size() && e.no_moves < engine::max_game_moves; ++k) {
-        const sgf_move& m = g.moves[k];
-        point* p = m.x == 0 ? e.pass_point : e.at(m.x, m.y);
-        if (!e.is_legal_move(p, m.colour)) break;
-        if (p != e.pass_point) visit(p, m.colour, k);
-        e.push(p, m.colour);
-        ++played;
-    }
-    return played;
-}
 
 // Whether the opponent answered move k locally: the next move is the
 // opponent's, on the board, within two lines of it.  NaN after the last

@@ -36,6 +36,7 @@
 #include "engine/state.h"
 #include "game/sgf_record.h"
 #include "train/backprop.h"
+#include "train/sgd.h"
 #include "train/shape_examples.h"
 #include "train/tool.h"
 
@@ -113,38 +114,8 @@ std::vector<sgf_record> take_games(const std::vector<std::string>& files, size_t
     return games;
 }
 
-void init_weights(neural_net& net, random_source& rng) {
-    for (int h = 0; h < net.n_hid; ++h) {
-        for (int i = 0; i < net.n_in; ++i)
-            net.w_in(i, h) = h == 0 ? 0.0 : rng.uniform(-0.2, 0.2);
-        for (int o = 0; o < net.n_out; ++o)
-            net.w_out(h, o) = rng.uniform(-0.2, 0.2);
-    }
-}
-
 double seconds_since(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
-void train_network(backprop& learner, const example_set& examples, const options& o,
-                   random_source& rng) {
-    std::vector<uint32_t> order(examples.size());
-    for (size_t k = 0; k < order.size(); ++k)
-        order[k] = static_cast<uint32_t>(k);
-    std::vector<uint8_t> active;
-    std::vector<double> target;
-    for (int epoch = 0; epoch < o.epochs; ++epoch) {
-        rng.shuffle(order);
-        const double rate = o.rate / (1.0 + epoch);
-        double loss = 0.0;
-        for (uint32_t k : order) {
-            examples.get(k, active, target);
-            loss += learner.step(active, target, rate);
-        }
-        std::printf("epoch %d  rate %.4f  mean loss %.4f\n", epoch + 1, rate,
-                    loss / static_cast<double>(order.size()));
-        std::fflush(stdout);
-    }
 }
 
 // Output 0 (threshold 0.5) over all held-out examples; output 1 over the
@@ -255,7 +226,7 @@ int run(const std::vector<std::string>& args) {
     neural_net& net = e.shape_net->net();
     init_weights(net, rng);
     backprop learner(net);
-    train_network(learner, train_set, o, rng);
+    train_epochs(learner, train_set, o.epochs, o.rate, rng);
     print_accuracy(learner, held_out_set);
     print_ranks(e, held_out_games);
     if (!net.write_file(o.out_file)) {

@@ -1,0 +1,47 @@
+#include "train/labelled_tool.h"
+
+#include <cstdio>
+
+namespace train {
+
+const char* const labelled_options::usage =
+    "[--games DIR] [--labels FILE] [--out-dir DIR] [--train-games N] [--held-out-games N]"
+    " [--first K] [--every K] [--status-depth D] [--connection-depth D] [--life-death-depth D]"
+    " [--epochs N] [--rate R] [--seed S]";
+
+bool labelled_options::parse(const std::vector<std::string>& args) {
+    option_parser p;
+    p.option("games", games_dir);
+    p.option("labels", labels);
+    p.option("out-dir", out_dir);
+    p.option("train-games", train_games);
+    p.option("held-out-games", held_out_games);
+    p.option("first", positions.first);
+    p.option("every", positions.every);
+    p.option("status-depth", reading.status);
+    p.option("connection-depth", reading.connection);
+    p.option("life-death-depth", reading.life_death);
+    p.option("epochs", epochs);
+    p.option("rate", rate);
+    p.option("seed", seed);
+    return p.parse(args) && train_games > 0 && held_out_games > 0 && positions.first >= 0 &&
+           positions.every > 0 && epochs > 0 && rate > 0;
+}
+
+bool choose_games(engine& e, const labelled_options& o, const char* tool, game_split& games) {
+    int bad_lines = 0;
+    std::vector<final_ownership> lines = read_ownership_file(o.labels, bad_lines);
+    if (lines.empty()) {
+        std::fprintf(stderr, "%s: no labels in %s\n", tool, o.labels.c_str());
+        return false;
+    }
+    games = select_games(e, std::move(lines), o.games_dir, o.train_games, o.held_out_games, o.seed);
+    print_selection(games.counts, bad_lines);
+    if (games.train.empty() || games.held_out.empty()) {
+        std::fprintf(stderr, "%s: not enough labelled games under %s\n", tool, o.games_dir.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace train

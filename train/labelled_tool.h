@@ -1,0 +1,43 @@
+// What the tools that learn from labelled games share: their options and
+// the choice of games, so that all of them measure on the same held-out
+// games.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/state.h"
+#include "train/ownership.h"
+#include "train/replay.h"
+#include "train/tool_support.h"
+
+namespace train {
+
+struct labelled_options {
+    std::string games_dir = "/tmp/games/kgs";
+    std::string labels = "/work/shared/datasets/kgs-ownership.tsv.xz";
+    std::string out_dir = "data";
+    int train_games;
+    int held_out_games = 100;
+    sampling positions;
+    depths reading;
+    int epochs;
+    double rate;
+    uint32_t seed = 20240707;
+
+    labelled_options(int train, int epoch_count, double learning_rate)
+        : train_games(train), epochs(epoch_count), rate(learning_rate) {}
+
+    // False for an unknown option or a value out of its range.
+    bool parse(const std::vector<std::string>& args);
+    // The options as the usage line of winkirvo-train lists them.
+    static const char* const usage;
+};
+
+// The labels read and the games chosen, with a line on what was kept; false,
+// with the reason on standard error under the tool's name, when nothing is
+// left to learn from or to measure on.
+bool choose_games(engine& e, const labelled_options& o, const char* tool, game_split& games);
+
+}  // namespace train
