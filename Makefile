@@ -3,6 +3,8 @@
 #               then fuzzes the SGF loading for a minute
 #   make bench  builds in Release and runs the benchmarks
 #   make fuzz   fuzzes the SGF loading for ten minutes
+#   make run    builds in Release and plays one game of the computer against itself
+#               in the console, saved as build/selfplay.sgf
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 TEST_DIR := build/test
@@ -15,7 +17,7 @@ PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libc
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps test bench fuzz fuzz-build fuzz-run clean
+.PHONY: all deps test bench compare-genmove run fuzz fuzz-build fuzz-run clean
 
 all: test
 
@@ -63,8 +65,29 @@ bench: deps
 	  mkdir -p $(GAMES_DIR) && tar -xJf $(DATASETS)/pro.tar.xz -C $(GAMES_DIR); \
 	fi
 	@for b in $(RELEASE_DIR)/bench/winkirvo_bench_*; do \
-	  echo "== $$b"; WINKIRVO_GAMES=$(CURDIR)/$(GAMES_DIR) $$b || exit 1; \
+	  echo "== $$b"; WINKIRVO_GAMES=$(CURDIR)/$(GAMES_DIR) WINKIRVO_BENCH_OUT=$(CURDIR)/$(RELEASE_DIR) $$b || exit 1; \
 	done
+	@$(MAKE) --no-print-directory compare-genmove
+
+# The time per move of winkirvo-gtp and, when it is installed, of GNU Go at
+# level 10, on the professional positions the move benchmark wrote.
+GAME_120 := $(RELEASE_DIR)/movegen_bench_professional.sgf
+compare-genmove:
+	@if [ ! -f $(GAME_120) ]; then echo "No $(GAME_120): run make bench with the games"; exit 0; fi; \
+	bench/genmove_times.sh $(GAME_120) 120 $(RELEASE_DIR)/gtp/winkirvo-gtp --data-dir $(CURDIR)/data; \
+	gnugo=$$(command -v gnugo || command -v /usr/games/gnugo || true); \
+	if [ -n "$$gnugo" ]; then \
+	  bench/genmove_times.sh $(GAME_120) 120 $$gnugo --mode gtp --level 10; \
+	else \
+	  echo "GNU Go is not installed: no comparison"; \
+	fi
+
+# The knowledge files come from data/ whatever the working directory.
+run: deps
+	@echo "The desktop program is not built yet: one computer-against-computer game in the console."
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-selfplay
+	$(RELEASE_DIR)/selfplay/winkirvo-selfplay --data-dir $(CURDIR)/data --sgf $(CURDIR)/build/selfplay.sgf
 
 clean:
 	rm -rf build

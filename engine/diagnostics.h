@@ -16,6 +16,24 @@ namespace diag {
 FILE* out();
 void set_out(FILE* stream);
 
+// The debug switch of routine output (WINKIRVO_DEBUG=1): move generation
+// prints its candidates and the progress of its readings only with it on.
+bool debug_enabled();
+
+// While a quiet scope that was made active lives, everything written to the
+// diagnostic stream is dropped and pauses return 0 at once; the crash log
+// still prints.  Scopes nest.
+class quiet_scope {
+  public:
+    explicit quiet_scope(bool active);
+    ~quiet_scope();
+    quiet_scope(const quiet_scope&) = delete;
+    quiet_scope& operator=(const quiet_scope&) = delete;
+
+  private:
+    bool was_quiet_;
+};
+
 // printf-style message on the diagnostic stream.
 void print(const char* format, ...) __attribute__((format(printf, 1, 2)));
 void flush();

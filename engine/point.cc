@@ -1,10 +1,12 @@
 #include "engine/point.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <utility>
 
 #include "engine/diagnostics.h"
+#include "engine/random.h"
 #include "engine/state.h"
 #include "engine/str.h"
 
@@ -116,6 +118,23 @@ double point::old_eq(int side) const {
     if (side == -1) return old_eq_white;
     diag::print("old_eq() error");
     return 0.0;
+}
+
+int point::cache_still_valid(int side) {
+    if (side == 0) return 0;
+    const bool unchanged = std::abs(eval_now_black - cache(1, side)) <= 0.025 &&
+                           std::abs(eval_now_white - cache(-1, side)) <= 0.025;
+    if (!unchanged) {
+        // Evaluated afresh until the next save_eq, even if the controls
+        // come back.
+        set_cache(1, side, -2.0);
+        set_cache(-1, side, -2.0);
+        return 0;
+    }
+    if (random_int(0, 9) != 0) return 1;
+    print(diag::out());
+    diag::print("r");
+    return 0;
 }
 
 str* point::produce_str() {

@@ -99,6 +99,10 @@ public:
     void save_value() { previous_value = value; }
     void save_eq(int side);
     double old_eq(int side) const;
+    // 1 when the point may keep the equity saved for side: the controls
+    // around it moved by no more than 0.025 since, and the generator does
+    // not pick it for the refresh of one point in ten.  0 for side 0.
+    int cache_still_valid(int side);
 
     // --- strings --------------------------------------------------------
     // The string for the stone on this point: the spare of its colour, or a

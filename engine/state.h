@@ -256,6 +256,44 @@ public:
     // 1 while move generation evaluates its candidates: the life-and-death
     // reading then reads again only groups near the candidate.
     int in_generation = 0;
+    // The shape value a point needs to become a candidate.
+    double shape_threshold = 0.4;
+    // The empty third-line point least controlled by either side, early in
+    // the game; null when there is none.  Its shape value is raised.
+    point* open_third_line = nullptr;
+    // Candidates evaluated by the last generate_move (both choices).
+    int candidates_evaluated = 0;
+
+    // Chooses the move of colour a, plays it (play_move) and returns it;
+    // the pass point for a pass.
+    point* generate_move(int a);
+    // How urgent the opponent's last move is to answer.
+    double opponent_sente();
+    // The steps of generate_move.  last: the last move before the
+    // generation; pass_value: the evaluation after a pass of a.
+    void collect_candidates(int a, point* last, point_set& k);
+    void find_open_third_line();
+    // An atari at g that a long ladder shows to fail.
+    bool is_failing_atari(point* g, int a);
+    void add_connection_candidates(int a, point_set& k);
+    // Writes p's equity.
+    void evaluate_candidate(point* p, int a, point* last, double sente, const point_set& moyo,
+                            double pass_value);
+    void add_safe_uncertain_moves(int a, point_set& k);
+    point* secondary_pick(point_set& k, int a, double pass_value);
+
+    // What the front ends show of the engine's judgement, from the last
+    // evaluation (score_estimate evaluates afresh).  ownership_trit: 1
+    // Black's point, -1 White's, 0 open.  safety_char: a digit for the
+    // safety of the stone's group, ' ' when safe or when there is none.
+    // score_estimate: Black's lead, komi not included.
+    int ownership_trit(int x, int y);
+    char safety_char(int x, int y);
+    int score_estimate();
+    // The safety of the group of the stone on p, or -1 when p holds no
+    // grouped stone.
+    double stone_safety(const point* p) const;
+    void print_board_detailed();
 
 private:
     std::vector<std::unique_ptr<point>> point_storage_;

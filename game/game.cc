@@ -11,13 +11,17 @@ void Game::new_game(int handicap, int seed, bool use_seed) {
     if (use_seed) set_random_seed(seed);
 }
 
-void Game::play(int x, int y, int colour) {
-    if (x != 0 || y != 0) {
+void Game::count_move(bool is_pass, int colour) {
+    if (!is_pass) {
         stones_played[slot(colour)] += 1;
         consecutive_passes = 0;
     } else {
         consecutive_passes += 1;
     }
+}
+
+void Game::play(int x, int y, int colour) {
+    count_move(x == 0 && y == 0, colour);
     engine_.play_move(engine_.at(x, y), colour);
 }
 
@@ -32,6 +36,12 @@ void Game::play_point_text(std::string_view letters, int colour) {
     } else {
         play(letters[0] - 96, letters[1] - 96, colour);
     }
+}
+
+point* Game::generate(int colour) {
+    point* p = engine_.generate_move(colour);
+    count_move(p->is_pass(), colour);
+    return p;
 }
 
 bool Game::is_legal_move(int x, int y, int colour) {
@@ -52,12 +62,7 @@ const move_record& Game::undo() {
 
 void Game::redo() {
     const move_record* record = engine_.next_redo_move();
-    if (!record->where->is_pass()) {
-        stones_played[slot(record->colour)] += 1;
-        consecutive_passes = 0;
-    } else {
-        consecutive_passes += 1;
-    }
+    count_move(record->where->is_pass(), record->colour);
     engine_.redo_move();
 }
 

@@ -30,6 +30,9 @@ class Game {
     void play(int x, int y, int colour);
     void play_human(int x, int y, int colour);
     void pass_human(int colour) { play_human(0, 0, colour); }
+    // The computer's move for colour, chosen and played by the engine,
+    // counted like any other; the pass point for a pass.
+    point* generate(int colour);
     // Two SGF letters, "a" for 1; "tt" is a pass.  The text must be valid.
     void play_point_text(std::string_view letters, int colour);
     bool is_legal_move(int x, int y, int colour);
@@ -72,4 +75,6 @@ class Game {
     engine engine_;
 
     static int slot(int colour) { return colour == 1 ? 0 : 1; }
+    // A stone counts for its colour and ends a run of passes.
+    void count_move(bool is_pass, int colour);
 };

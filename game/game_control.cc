@@ -236,6 +236,41 @@ void game_control::redo_to(int x, int y) {
     after_navigation();
 }
 
+// --- the computer -------------------------------------------------------
+
+bool game_control::computer_move() {
+    if (m_bPaused || m_nSide == 0) return false;
+    if (m_game.is_over()) {
+        announce_game_over();
+        return false;
+    }
+    if (!computer_to_move()) return false;
+    return play_computer_move() != nullptr;
+}
+
+point* game_control::play_computer_move() {
+    if (m_nSide == 0) return nullptr;
+    // The message comes once: the idle step does not ask again while the
+    // game is paused.
+    if (!room_for_one_move()) {
+        m_bPaused = true;
+        return nullptr;
+    }
+    ui_.begin_wait_cursor();
+    if (m_nSide == 1) {
+        m_game.set_depths(m_nBlackStatusDepth, m_nBlackConnectionDepth, m_nBlackLifeDeathDepth);
+    } else {
+        m_game.set_depths(m_nWhiteStatusDepth, m_nWhiteConnectionDepth, m_nWhiteLifeDeathDepth);
+    }
+    point* played = m_game.generate(m_nSide);
+    ui_.end_wait_cursor();
+    m_nSide = -m_nSide;
+    m_bShowEvaluations = false;
+    ui_.redraw();
+    modified_ = true;
+    return played;
+}
+
 // --- game state ---------------------------------------------------------
 
 bool game_control::computer_to_move() const {

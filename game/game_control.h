@@ -130,6 +130,17 @@ class game_control {
     void redo_to(int x, int y);
     std::pair<int, int> captured_stones() const { return m_game.captured_stones(); }
 
+    // --- the computer ---------------------------------------------------
+    // The idle step: while the game runs and the computer is to move, one
+    // computer move; once two passes in a row ended the game, the game-over
+    // message instead.  True when a move was played.
+    bool computer_move();
+    // The computer's move for the side to move, paused, over or not (the
+    // protocol asks for moves that way): the side's depths into the engine,
+    // the move chosen and played, the turn handed over.  Null, with the game
+    // paused, when the game is at its longest.
+    point* play_computer_move();
+
     // --- game state -----------------------------------------------------
     bool computer_to_move() const;
     int undo_limit() const { return m_nHandicap + m_nSetupStones; }

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "gtp/area_score.h"
-
 using gtp::arguments;
 using gtp::failure;
 using gtp::vertex;
@@ -22,7 +20,7 @@ std::string vertex_list(const std::vector<vertex>& vertices) {
 }  // namespace
 
 gtp_front_end::gtp_front_end(const gtp_options& options)
-    : options_(options), control_(ui_, [](engine& e) { return area_score(e); }) {
+    : options_(options), control_(ui_, [](engine& e) { return e.score_estimate(); }) {
     session_settings();
     control_.new_game();
     register_commands();
@@ -93,6 +91,7 @@ void gtp_front_end::register_commands() {
     registry_.add("list_stones", [this](const arguments& a) { return list_stones(a); });
     registry_.add("loadsgf", [this](const arguments& a) { return loadsgf(a); });
     registry_.add("printsgf", [this](const arguments& a) { return printsgf(a); });
+    register_move_commands();
     register_analysis_commands();
 }
 

@@ -8,15 +8,10 @@
 #include <vector>
 
 #include "game/game_control.h"
+#include "game/program_options.h"
 #include "gtp/gtp.h"
 
-struct gtp_options {
-    bool use_seed = false;  // reseed at every clear_board
-    int seed = 0;
-    int status_depth = 10;
-    int connection_depth = 8;
-    int life_death_depth = 4;
-};
+using gtp_options = program_options;
 
 class gtp_front_end {
   public:
@@ -50,6 +45,7 @@ class gtp_front_end {
 
     void register_commands();
     void register_analysis_commands();
+    void register_move_commands();
     void session_settings();
     void apply_depths();
     engine& analysis_engine();
@@ -66,6 +62,17 @@ class gtp_front_end {
     std::string list_stones(const gtp::arguments& a);
     std::string loadsgf(const gtp::arguments& a);
     std::string printsgf(const gtp::arguments& a);
+    // The computer's moves: genmove, and its two variants (the move taken
+    // back at once; no pass while the engine sees dead enemy stones).
+    enum class generation { play, take_back, cleanup };
+    std::string genmove(const gtp::arguments& a, generation kind);
+    point* cleanup_move(int colour);
+    std::string final_score();
+    std::string final_status_list(const gtp::arguments& a);
+    // Stones the engine rates dead after a full evaluation: their group's
+    // safety is below one half.
+    bool is_dead_stone(const point* p) const;
+
     std::string string_status(gtp::vertex v);
     std::string group_report(gtp::vertex v);
     std::string connection_report(gtp::vertex v, gtp::vertex w);

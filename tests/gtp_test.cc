@@ -6,7 +6,6 @@
 #include <string>
 
 #include "engine/random.h"
-#include "gtp/area_score.h"
 #include "gtp/front_end.h"
 #include "gtp/gtp.h"
 #include "tests/support/board_helpers.h"
@@ -277,17 +276,19 @@ TEST_F(Gtp, LoadAndPrintSgf) {
     std::remove("gtp_load.sgf");
 }
 
-TEST_F(Gtp, FinishedGameIsScoredByArea) {
+TEST_F(Gtp, FinishedGameIsScoredByTheEngine) {
     ok("play b D4");
     ok("play w pass");
     ok("play b pass");
-    // One Black stone owns the whole board.
-    EXPECT_NE(ok("printsgf").find("RE[B+355.500000]\n;B[dp])"), std::string::npos);
+    // Without data files a lone stone is rated a third safe: it counts for
+    // neither side, the stone played counts against Black, White's turn
+    // for White.  The komi decides.
+    EXPECT_NE(ok("printsgf").find("RE[W+5.500000]\n;B[dp])"), std::string::npos);
     ok("printsgf gtp_print.sgf");
     std::ifstream in("gtp_print.sgf");
     std::stringstream text;
     text << in.rdbuf();
-    EXPECT_NE(text.str().find("RE[B+355.500000]"), std::string::npos);
+    EXPECT_NE(text.str().find("RE[W+5.500000]"), std::string::npos);
     std::remove("gtp_print.sgf");
     EXPECT_EQ(run("printsgf no/such/dir/x.sgf"), "? cannot save file\n\n");
 }
@@ -308,16 +309,6 @@ TEST_F(Gtp, NoMoveBeyondTheLongestGame) {
     EXPECT_EQ(doc().m_game.eng().no_moves, engine::max_game_moves - 1);
     EXPECT_EQ(doc().m_nSide, side);
     ok(side == 1 ? "play b pass" : "play w pass");
-}
-
-TEST(AreaScore, StonesAndRegionsOfOneColour) {
-    engine e;
-    EXPECT_EQ(area_score(e), 0);  // one region touching nobody
-    // A Black wall on column c and a White wall on column e: a to b is
-    // Black's, f to s White's, column d touches both.
-    std::vector<std::string> rows(19, "..X.O");
-    test::place(e, rows);
-    EXPECT_EQ(area_score(e), (19 * 3) - (19 * 15));
 }
 
 }  // namespace

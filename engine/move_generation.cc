@@ -1,0 +1,187 @@
+// The computer's move: no game-tree search, but every candidate made on the
+// board, the position evaluated after it, and a value formed from the
+// territory gained, shape, joseki, safety, the answer to the opponent's
+// last move and a little randomness early on.  A poor best candidate gives
+// way to a second choice among tactically safe moves, and a pass ends the
+// search when nothing is worth more than a little.
+#include <algorithm>
+#include <cmath>
+
+#include "engine/diagnostics.h"
+#include "engine/move_choice.h"
+#include "engine/random.h"
+#include "engine/state.h"
+
+namespace {
+
+// Gains far from the move are mostly side effects of reading that the move
+// did not cause; each point may add at most 0.1 of them.
+double far_gain(const engine& e, const point* p) {
+    double sum = 0.0;
+    for (int k = 0; k < e.n_points; ++k) {
+        const point* x = e.points[k];
+        if (p->near3.contains(x)) continue;
+        sum += std::clamp(x->value - x->previous_value, 0.0, 0.1);
+    }
+    return sum;
+}
+
+// A White stone that presses on a Black string surrounded by lone White
+// stones is a pattern White must not play.
+bool presses_single_stones(const point* p, int a) {
+    if (a != -1) return false;
+    for (int n = 0; n < p->n_neighbours; ++n) {
+        const point* q = p->neighbours[n];
+        if (q->colour == 1 && q->str_ptr->single_stone_pressure()) return true;
+    }
+    return false;
+}
+
+bool next_to_capturable_enemy(const point* p, int a) {
+    for (int n = 0; n < p->n_neighbours; ++n) {
+        const point* q = p->neighbours[n];
+        if (q->colour == -a && q->str_ptr->capturable_now()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+point* engine::generate_move(int a) {
+    diag::quiet_scope quiet(!diag::debug_enabled());
+    in_generation = 0;
+    candidates_evaluated = 0;
+    point* const last = last_point();
+    root_move_number = no_moves;
+
+    push(pass_point, a);
+    pass_point->equity = evaluate(a);
+    const double pass_value = pass_point->equity;
+    snapshot();
+    pop();
+
+    const double sente = opponent_sente();
+    point_set k;
+    collect_candidates(a, last, k);
+    point_set moyo;
+    templates->moyo(-a, moyo);
+    if (!moyo.empty()) {
+        moyo.sort_by_score();
+        point* invasion = moyo.first();
+        k.add(invasion);
+        diag::print(" m");
+        invasion->print(diag::out());
+        diag::print("m ");
+    }
+    add_connection_candidates(a, k);
+
+    in_generation = 1;
+    move_choice choice = choose_best(k, {pass_point, 0.0}, [&](point* d) {
+        d->print(diag::out());
+        evaluate_candidate(d, a, last, sente, moyo, pass_value);
+        d->save_eq(turn());
+        return d->equity;
+    });
+    if (!is_accepted(choice, pass_point)) {
+        k.clear();
+        if (choice.best != pass_point) k.add(choice.best);
+        add_safe_uncertain_moves(a, k);
+        choice.best = secondary_pick(k, a, pass_value);
+    }
+    point* const chosen = choice.best;
+
+    check_position();
+    chosen->invalidate_near2();
+    if (chosen == pass_point) {
+        diag::print("No More for %d\n", a);
+        diag::flush();
+        print_board();
+    } else {
+        diag::print("*");
+        diag::flush();
+        chosen->print(diag::out());
+        diag::print("*");
+        diag::flush();
+    }
+    play_move(chosen, a);
+    evaluate_after_move(chosen, a);
+    in_generation = 0;
+    return chosen;
+}
+
+double engine::opponent_sente() {
+    double value = 0.0;
+    point* last = last_point();
+    if (no_moves > 1 && last != pass_point) {
+        const str* s = last->str_ptr;
+        const group* g = s != nullptr ? s->owner_group : nullptr;
+        const bool after_ko_capture = move_stack[no_moves - 2].ko != 0;
+        if (s != nullptr && s->status == 6 && g != nullptr && g->life_result == -1 &&
+            !after_ko_capture) {
+            // A stone that stands but whose group is dead: a threat that
+            // needs an answer.
+            value = 10.0;
+        } else {
+            const int t = last->colour;
+            if (t == 0) return 0.0;
+            // What the move was worth to its player, as a follow-up move.
+            pop();
+            shape_eval(last, t, value);
+            push(last, t);
+        }
+    }
+    diag::print("opponent_sente %5.3f ", value);
+    return value;
+}
+
+void engine::evaluate_candidate(point* p, int a, point* last, double sente, const point_set& moyo,
+                                double pass_value) {
+    ++candidates_evaluated;
+    push(p, a);
+    check_position();
+    const double after = evaluate_after_move(p, a);
+    double gain = after - far_gain(*this, p) - pass_value;
+    if (presses_single_stones(p, a)) gain = -100.0;
+
+    double shape = 1.0 / (1.1 - p->score) / (no_moves * 0.05 + 1);
+    if (no_moves < 150 && p->str_ptr->stones.count() > 1) shape += 1.0;
+
+    double local = p->joseki_value * 20;
+    double answer = 0.0;
+    if (last->near2.contains(p)) {
+        answer = sente / (1.1 - p->score);
+        if (next_to_capturable_enemy(p, a)) answer = 0.0;
+    }
+    const double random = no_moves < 50 ? random_int(-10, 10) * 0.25 : 0.0;
+    if (moyo.contains(p)) local += 5.0;
+    local += std::max(stone_safety(p), 0.0) - 2.0;
+
+    p->equity = local + answer + shape + random + gain;
+    pop();
+}
+
+void engine::add_safe_uncertain_moves(int a, point_set& k) {
+    for (int index = 0; index < n_points; ++index) {
+        point* p = points[index];
+        if (!is_legal_move(p, a) || !(std::abs(p->previous_value) < 0.51)) continue;
+        push(p, a);
+        const int captured = can_capture_string(p->str_ptr, max_depth_status, nullptr);
+        pop();
+        if (captured == -1) k.add(p);
+    }
+}
+
+point* engine::secondary_pick(point_set& k, int a, double pass_value) {
+    const move_choice choice = choose_best(k, {pass_point, secondary_floor}, [&](point* p) {
+        ++candidates_evaluated;
+        double opponent_sente_value = 0.0;
+        shape_eval(p, -a, opponent_sente_value);
+        push(p, a);
+        const double v =
+            (evaluate_after_move(p, a) - pass_value) * (opponent_sente_value + p->sente_value + 1);
+        p->equity = v;
+        pop();
+        return v;
+    });
+    return choice.best;
+}

@@ -1,0 +1,151 @@
+// The protocol's commands for the computer's moves and the end of the game:
+// genmove, reg_genmove, kgs-genmove_cleanup, final_score, final_status_list,
+// and the time commands, which the engine accepts but does not use (its
+// reading depths alone bound its thinking).
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "engine/random.h"
+#include "gtp/front_end.h"
+
+using gtp::arguments;
+using gtp::failure;
+
+void gtp_front_end::register_move_commands() {
+    registry_.add("genmove", [this](const arguments& a) { return genmove(a, generation::play); });
+    registry_.add("reg_genmove",
+                  [this](const arguments& a) { return genmove(a, generation::take_back); });
+    registry_.add("kgs-genmove_cleanup",
+                  [this](const arguments& a) { return genmove(a, generation::cleanup); });
+    registry_.add("final_score", [this](const arguments& a) {
+        a.require(0);
+        return final_score();
+    });
+    registry_.add("final_status_list", [this](const arguments& a) { return final_status_list(a); });
+    registry_.add("time_settings", [](const arguments& a) {
+        a.require(3);
+        for (int i = 0; i < 3; ++i) a.integer(i);
+        return std::string();
+    });
+    registry_.add("time_left", [](const arguments& a) {
+        a.require(3);
+        a.colour(0);
+        a.integer(1);
+        a.integer(2);
+        return std::string();
+    });
+}
+
+std::string gtp_front_end::genmove(const arguments& a, generation kind) {
+    a.require(1);
+    const int colour = a.colour(0);
+    ui_.message.clear();
+    // A taken-back move also gives back the random numbers it drew: only
+    // what the engine learnt about the points remains of it.
+    const subtractive_random random_before = random_generator();
+    const bool out_of_turn = colour != control_.m_nSide;
+    if (out_of_turn && !control_.human_pass()) fail_with_message("cannot move");
+    point* move = control_.play_computer_move();
+    if (move == nullptr) {
+        if (out_of_turn) control_.undo();
+        fail_with_message("cannot move");
+    }
+    if (kind == generation::cleanup && move->is_pass()) {
+        if (point* attack = cleanup_move(colour)) move = attack;
+    }
+    entries_per_play_.push_back(out_of_turn ? 2 : 1);
+    const std::string reply = gtp::vertex_text({move->x, move->y});
+    if (kind == generation::take_back) {
+        undo();
+        random_generator() = random_before;
+    } else {
+        (colour == 1 ? control_.m_bBlackComputer : control_.m_bWhiteComputer) = true;
+    }
+    return reply;
+}
+
+// In place of the pass just played: a legal move on a liberty of an enemy
+// string the engine rates dead, preferring one that does not put the mover
+// in atari; null (the pass stands) when there is none.
+point* gtp_front_end::cleanup_move(int colour) {
+    control_.undo();
+    engine& e = analysis_engine();
+    e.evaluate(colour);
+    point* fallback = nullptr;
+    point* chosen = nullptr;
+    for (int k = 0; k < e.n_points && chosen == nullptr; ++k) {
+        const point* p = e.points[k];
+        if (p->colour != -colour || !is_dead_stone(p)) continue;
+        for (point* liberty : p->str_ptr->liberties.to_vector()) {
+            if (!e.is_legal_move(liberty, colour)) continue;
+            if (fallback == nullptr) fallback = liberty;
+            if (e.is_sensible_move(liberty, colour)) {
+                chosen = liberty;
+                break;
+            }
+        }
+    }
+    if (chosen == nullptr) chosen = fallback;
+    if (chosen == nullptr) {
+        control_.human_pass();
+        return nullptr;
+    }
+    control_.human_move(chosen->x, chosen->y);
+    return chosen;
+}
+
+bool gtp_front_end::is_dead_stone(const point* p) const {
+    const double safety = control_.m_game.eng().stone_safety(p);
+    return safety >= 0 && safety < 0.5;
+}
+
+std::string gtp_front_end::final_score() {
+    analysis_engine();
+    const double score = control_.score();
+    if (score > -0.001 && score < 0.001) return "0";
+    char text[32];
+    std::snprintf(text, sizeof text, "%c+%.1f", score > 0 ? 'B' : 'W', score > 0 ? score : -score);
+    std::string result = text;
+    // Whole points without a decimal.
+    if (result.size() > 2 && result.compare(result.size() - 2, 2, ".0") == 0) {
+        result.resize(result.size() - 2);
+    }
+    return result;
+}
+
+// One string a line, strings and their stones in the order of the board's
+// rows from the top.
+std::string gtp_front_end::final_status_list(const arguments& a) {
+    a.require(1);
+    const std::string& status = a.word(0);
+    if (status != "alive" && status != "dead" && status != "seki") throw failure("syntax error");
+    // The engine does not tell seki from life: seki stones are listed alive.
+    if (status == "seki") return "";
+    engine& e = analysis_engine();
+    e.evaluate(e.turn());
+    const bool dead = status == "dead";
+    std::vector<const str*> listed;
+    std::string lines;
+    for (int y = 1; y <= 19; ++y) {
+        for (int x = 1; x <= 19; ++x) {
+            const point* p = e.at(x, y);
+            if (p->colour == 0 || is_dead_stone(p) != dead) continue;
+            const str* s = p->str_ptr;
+            if (std::find(listed.begin(), listed.end(), s) != listed.end()) continue;
+            listed.push_back(s);
+            std::string line;
+            for (int v = 1; v <= 19; ++v) {
+                for (int u = 1; u <= 19; ++u) {
+                    if (e.at(u, v)->str_ptr != s) continue;
+                    if (!line.empty()) line += ' ';
+                    line += gtp::vertex_text({u, v});
+                }
+            }
+            if (!lines.empty()) lines += '\n';
+            lines += line;
+        }
+    }
+    return lines;
+}
