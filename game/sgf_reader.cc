@@ -199,7 +199,9 @@ void SgfReader::finish() {
         // The record ends in the two passes that the result stands for.
         for (int i = consecutive_passes; i < 2; ++i)
             moves += "tt";
-    } else if (pl_seen && pl_colour != next_mover) {
+    } else if (pl_seen && pl_colour != next_mover && consecutive_passes < 2) {
+        // Two passes already ended the game: a third would make a record that
+        // no file can hold, so PL has no one left to name.
         moves += "tt";
     }
 }

@@ -378,6 +378,16 @@ TEST_F(Document, FinishedGameReadsBackFinished) {
     EXPECT_EQ(doc.save_text(), text);
 }
 
+TEST_F(Document, AFinishedRecordNamingASideToMoveStaysTheSameGame) {
+    ASSERT_TRUE(doc.load_text("(;PL[W];B[dd];W[pp];B[];W[])"));
+    EXPECT_TRUE(doc.m_game.is_over());
+    EXPECT_EQ(doc.m_game.eng().no_moves, 4);
+    const std::string text = doc.save_text();
+    ASSERT_TRUE(doc.load_text(text));
+    EXPECT_EQ(doc.m_game.eng().no_moves, 4);
+    EXPECT_EQ(doc.save_text(), text);
+}
+
 TEST_F(Document, SetupStonesAreNeverUndone) {
     ASSERT_TRUE(doc.load_text("(;AB[aa][bb]AW[cc];B[dd];W[ee])"));
     EXPECT_EQ(doc.m_nHandicap, 0);

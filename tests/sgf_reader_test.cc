@@ -138,6 +138,8 @@ TEST(SgfReader, SideToMoveAndResult) {
     EXPECT_EQ(read("(;PL[B])").moves, "");
     EXPECT_EQ(read("(;PL[B];B[dd])").moves, "ddtt");
     EXPECT_EQ(read("(;PL[W];B[dd])").moves, "dd");
+    // Two passes have ended the game: nobody is left to move.
+    EXPECT_EQ(read("(;PL[W];B[dd];W[pp];B[];W[])").moves, "ddpptttt");
     // A result stands for the passes that ended the game.
     EXPECT_EQ(read("(;RE[B+R];B[dd])").moves, "ddtttt");
     EXPECT_EQ(read("(;RE[0];B[dd];W[])").moves, "ddtttt");
