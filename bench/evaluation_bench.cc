@@ -38,12 +38,6 @@ class no_data_files {
     fs::path path_;
 };
 
-const std::vector<bench::game_position>& positions() {
-    static const std::vector<bench::game_position> sample =
-        bench::sample_positions(bench::games_directory(), 100, 20);
-    return sample;
-}
-
 template <class F>
 double seconds_of(F f) {
     const auto start = std::chrono::steady_clock::now();
@@ -89,21 +83,21 @@ template <class Timed>
 measured over_positions(benchmark::State& state, Timed timed) {
     measured m;
     bench::silence_diagnostics();
-    if (!bench::have_games(state, !positions().empty())) return m;
+    if (!bench::have_games(state, !bench::measured_positions().empty())) return m;
     no_data_files neutral;
     engine e;
     bench::set_document_depths(e);
     double seconds = 0;
     for (auto _ : state) {
         double iteration = 0;
-        for (const bench::game_position& p : positions()) {
+        for (const bench::game_position& p : bench::measured_positions()) {
             bench::set_up(e, p.moves);
             e.root_move_number = e.no_moves;
             iteration += timed(e);
             ++m.runs;
         }
         seconds += iteration;
-        state.SetIterationTime(iteration / positions().size());
+        state.SetIterationTime(iteration / bench::measured_positions().size());
     }
     m.skipped = false;
     m.mean_seconds = seconds / m.runs;
@@ -116,7 +110,7 @@ void BM_Evaluate(benchmark::State& state) {
     const measured m =
         over_positions(state, [](engine& e) { return seconds_of([&] { e.evaluate(e.turn()); }); });
     if (m.skipped) return;
-    state.counters["positions"] = static_cast<double>(positions().size());
+    state.counters["positions"] = static_cast<double>(bench::measured_positions().size());
     state.counters["ms_per_evaluate"] = 1000.0 * m.mean_seconds;
     state.SetLabel("evaluate, depths 10/8/4, no data files, positions every 20 moves");
 }

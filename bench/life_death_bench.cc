@@ -105,8 +105,7 @@ BENCHMARK(BM_ReadShape)
 // proof base.
 void BM_ReadGameGroups(benchmark::State& state) {
     bench::silence_diagnostics();
-    static const std::vector<bench::game_position> positions =
-        bench::sample_positions(bench::games_directory(), 100, 20);
+    const std::vector<bench::game_position>& positions = bench::measured_positions();
     if (!bench::have_games(state, !positions.empty())) return;
     engine e;
     bench::set_document_depths(e);

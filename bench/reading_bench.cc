@@ -23,8 +23,7 @@ int proof_readings(const engine& e) {
 // base: the cost of a status pass from scratch.
 void BM_EvaluateAllStrings(benchmark::State& state) {
     bench::silence_diagnostics();
-    static const std::vector<bench::game_position> positions =
-        bench::sample_positions(bench::games_directory(), 100, 20);
+    const std::vector<bench::game_position>& positions = bench::measured_positions();
     if (!bench::have_games(state, !positions.empty())) return;
     engine e;
     bench::set_document_depths(e);

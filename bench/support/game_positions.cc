@@ -93,6 +93,11 @@ std::vector<game_position> sample_positions(const std::string& directory, size_t
     return positions;
 }
 
+const std::vector<game_position>& measured_positions() {
+    static const std::vector<game_position> positions = sample_positions(games_directory(), 100, 20);
+    return positions;
+}
+
 void set_up(engine& e, const std::vector<sgf_move>& moves) {
     e.reset_board();
     for (const sgf_move& m : moves) e.play_move(point_of(e, m), m.colour);

@@ -35,6 +35,10 @@ struct game_position {
 std::vector<game_position> sample_positions(const std::string& directory, size_t count = 100,
                                             int every = 20);
 
+// The 100 positions, one every 20 moves, that the reading, evaluation and
+// life-and-death measures share: sampled once per run.
+const std::vector<game_position>& measured_positions();
+
 // Clears the engine and plays the moves.
 void set_up(engine& e, const std::vector<sgf_move>& moves);
 
