@@ -17,7 +17,13 @@ bool parse_int(const char* text, int& value) {
     return true;
 }
 
+bool parse_depth(const char* text, int& depth) {
+    return parse_int(text, depth) && is_reading_depth(depth);
+}
+
 }  // namespace
+
+bool is_reading_depth(int depth) { return depth >= 0 && depth <= max_reading_depth; }
 
 int parse_program_option(int argc, char** argv, int i, program_options& options) {
     const int left = argc - i - 1;
@@ -27,9 +33,9 @@ int parse_program_option(int argc, char** argv, int i, program_options& options)
         return 2;
     }
     if (std::strcmp(argv[i], "--depths") == 0) {
-        if (left < 3 || !parse_int(argv[i + 1], options.status_depth) ||
-            !parse_int(argv[i + 2], options.connection_depth) ||
-            !parse_int(argv[i + 3], options.life_death_depth)) {
+        if (left < 3 || !parse_depth(argv[i + 1], options.status_depth) ||
+            !parse_depth(argv[i + 2], options.connection_depth) ||
+            !parse_depth(argv[i + 3], options.life_death_depth)) {
             return -1;
         }
         return 4;

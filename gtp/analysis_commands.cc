@@ -37,9 +37,13 @@ std::string first_move_text(const proof_tree& tree) {
 void gtp_front_end::register_analysis_commands() {
     registry_.add("winkirvo-depths", [this](const arguments& a) {
         a.require(3);
-        options_.status_depth = a.integer(0);
-        options_.connection_depth = a.integer(1);
-        options_.life_death_depth = a.integer(2);
+        const int depths[3] = {a.integer(0), a.integer(1), a.integer(2)};
+        for (int depth : depths) {
+            if (!is_reading_depth(depth)) throw failure("depth out of range (0 to 1000)");
+        }
+        options_.status_depth = depths[0];
+        options_.connection_depth = depths[1];
+        options_.life_death_depth = depths[2];
         apply_depths();
         return std::string();
     });

@@ -189,6 +189,8 @@ TEST(GtpProgram, Options) {
     for (const std::vector<std::string>& bad : {std::vector<std::string>{"--seed"},
                                                 {"--seed", "x"},
                                                 {"--depths", "1", "2"},
+                                                {"--depths", "1", "2", "-1"},
+                                                {"--depths", "1001", "2", "3"},
                                                 {"--bogus"}}) {
         const session refused = run_gtp(WINKIRVO_REGRESS_DIR, "name\n", bad);
         EXPECT_EQ(refused.exit_code, 2) << bad[0];

@@ -4,6 +4,11 @@
 #? [black]
 2 winkirvo-depths 10 8 4
 #? []
+# Depths a player may not be given are refused and change nothing.
+7 winkirvo-depths 10 8 -1
+#? [depth out of range \(0 to 1000\)]
+8 winkirvo-depths 1001 8 4
+#? [depth out of range \(0 to 1000\)]
 # The ladder reading settles the capture at the root, so its proof has no
 # first move.
 3 winkirvo-string_status F14
