@@ -1,6 +1,7 @@
 #include "game/game_control.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <utility>
@@ -370,8 +371,12 @@ bool game_control::load_text(const std::string& file_contents) {
 }
 
 bool game_control::open_file(const std::string& file_name) {
-    std::ifstream in(file_name, std::ios::binary);
-    if (!in) {
+    // A folder or a device opens as a stream too, but holds no game: an
+    // endless one (a terminal, /dev/zero) would never finish reading.
+    std::error_code ignored;
+    std::ifstream in;
+    if (std::filesystem::is_regular_file(file_name, ignored)) in.open(file_name, std::ios::binary);
+    if (!in.is_open() || !in) {
         ui_.message_box("Cannot open the file " + file_name + ".");
         return false;
     }

@@ -510,6 +510,11 @@ TEST_F(RefusedFile, OpeningAndSavingFiles) {
     EXPECT_EQ(doc.title(), file_name);
     EXPECT_FALSE(doc.open_file("no/such/file.sgf"));
     EXPECT_EQ(ui.messages.back(), "Cannot open the file no/such/file.sgf.");
+    // A folder and a device are not files with a game in them.
+    EXPECT_FALSE(doc.open_file("."));
+    EXPECT_EQ(ui.messages.back(), "Cannot open the file ..");
+    EXPECT_FALSE(doc.open_file("/dev/zero"));
+    EXPECT_EQ(ui.messages.back(), "Cannot open the file /dev/zero.");
     EXPECT_FALSE(doc.save_file("no/such/dir/file.sgf"));
     EXPECT_TRUE(doc.is_modified());
     EXPECT_EQ(doc.path(), file_name);
