@@ -26,7 +26,10 @@ void gtp_front_end::register_move_commands() {
     registry_.add("final_status_list", [this](const arguments& a) { return final_status_list(a); });
     registry_.add("time_settings", [](const arguments& a) {
         a.require(3);
-        for (int i = 0; i < 3; ++i) a.integer(i);
+        // Times and stone counts: a negative one is not a clock.
+        for (int i = 0; i < 3; ++i) {
+            if (a.integer(i) < 0) throw failure("syntax error");
+        }
         return std::string();
     });
     registry_.add("time_left", [](const arguments& a) {

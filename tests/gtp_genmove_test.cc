@@ -104,6 +104,8 @@ TEST_F(Genmove, TimeCommandsAreAccepted) {
     EXPECT_EQ(run("time_left b 120 0"), "=\n\n");
     EXPECT_EQ(run("time_left x 120 0"), "? syntax error\n\n");
     EXPECT_EQ(run("time_settings 300"), "? syntax error\n\n");
+    EXPECT_EQ(run("time_settings 300 -1 5"), "? syntax error\n\n");
+    EXPECT_EQ(run("time_settings 0 0 0"), "=\n\n");
     // A clock changes nothing in how deep the engine reads.
     ok("time_left b 1 0");
     ok("genmove b");
