@@ -68,6 +68,8 @@ bench: deps
 	@if [ ! -d $(GAMES_DIR) ] && [ -f $(DATASETS)/pro.tar.xz ]; then \
 	  echo "Unpacking the professional games into $(GAMES_DIR)"; \
 	  mkdir -p $(GAMES_DIR) && tar -xJf $(DATASETS)/pro.tar.xz -C $(GAMES_DIR); \
+	elif [ ! -d $(GAMES_DIR) ]; then \
+	  echo "No $(DATASETS)/pro.tar.xz: the measures on professional positions are skipped (make bench DATASETS=<folder of the game collections>)"; \
 	fi
 	@for b in $(RELEASE_DIR)/bench/winkirvo_bench_*; do \
 	  echo "== $$b"; WINKIRVO_GAMES=$(CURDIR)/$(GAMES_DIR) WINKIRVO_BENCH_OUT=$(CURDIR)/$(RELEASE_DIR) $$b || exit 1; \
