@@ -12,6 +12,7 @@
 // GCC 12 warns about its own <regex> under optimisation and sanitizers.
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -27,6 +28,7 @@
 #include <vector>
 
 #include "gtp/gtp.h"
+#include "tests/support/gtp_child.h"
 
 namespace {
 
@@ -93,26 +95,13 @@ session run_gtp(const fs::path& directory, const std::string& input,
     const fs::path input_file =
         fs::temp_directory_path() / ("winkirvo_regress_" + std::to_string(getpid()));
     std::ofstream(input_file) << input;
-    std::vector<char*> argv{const_cast<char*>("winkirvo-gtp")};
-    for (const std::string& o : options)
-        argv.push_back(const_cast<char*>(o.c_str()));
-    argv.push_back(nullptr);
+    // The whole script comes from a file, so that a long one cannot block
+    // on a full pipe while its replies are not yet read.
+    const int in = open(input_file.c_str(), O_RDONLY);
     int out[2];
-    if (pipe(out) != 0) return {};
-    const pid_t child = fork();
-    if (child == 0) {
-        // A hanging program is killed rather than hanging the test run.
-        alarm(120);
-        close(out[0]);
-        dup2(out[1], STDOUT_FILENO);
-        FILE* in = std::fopen(input_file.c_str(), "r");
-        if (in == nullptr || chdir(directory.c_str()) != 0) _exit(127);
-        dup2(fileno(in), STDIN_FILENO);
-        FILE* null = std::fopen("/dev/null", "w");
-        if (null != nullptr) dup2(fileno(null), STDERR_FILENO);
-        execv(WINKIRVO_GTP_PATH, argv.data());
-        _exit(127);
-    }
+    if (in < 0 || pipe(out) != 0) return {};
+    const pid_t child = test::start_gtp(options, directory.string(), in, out[1], 120);
+    close(in);
     close(out[1]);
     session s;
     char buffer[4096];

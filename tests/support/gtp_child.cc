@@ -7,6 +7,25 @@
 
 namespace test {
 
+pid_t start_gtp(const std::vector<std::string>& options, const std::string& directory,
+                int input_fd, int output_fd, unsigned seconds) {
+    std::vector<char*> argv{const_cast<char*>("winkirvo-gtp")};
+    for (const std::string& o : options) argv.push_back(const_cast<char*>(o.c_str()));
+    argv.push_back(nullptr);
+    const pid_t pid = fork();
+    if (pid != 0) return pid;
+    alarm(seconds);
+    dup2(input_fd, STDIN_FILENO);
+    dup2(output_fd, STDOUT_FILENO);
+    const int null = open("/dev/null", O_WRONLY);
+    if (null >= 0) dup2(null, STDERR_FILENO);
+    // Only the three standard streams stay open in the program.
+    for (int fd = STDERR_FILENO + 1; fd < 1024; ++fd) close(fd);
+    if (!directory.empty() && chdir(directory.c_str()) != 0) _exit(127);
+    execv(WINKIRVO_GTP_PATH, argv.data());
+    _exit(127);
+}
+
 gtp_child::gtp_child(const std::vector<std::string>& options) {
     int down[2];
     int up[2];
@@ -14,24 +33,7 @@ gtp_child::gtp_child(const std::vector<std::string>& options) {
         ADD_FAILURE() << "no pipes";
         return;
     }
-    std::vector<char*> argv{const_cast<char*>("winkirvo-gtp")};
-    for (const std::string& o : options) argv.push_back(const_cast<char*>(o.c_str()));
-    argv.push_back(nullptr);
-    pid_ = fork();
-    if (pid_ == 0) {
-        // A program that hangs is killed rather than hanging the tests.
-        alarm(300);
-        dup2(down[0], STDIN_FILENO);
-        dup2(up[1], STDOUT_FILENO);
-        const int null = open("/dev/null", O_WRONLY);
-        if (null >= 0) dup2(null, STDERR_FILENO);
-        close(down[0]);
-        close(down[1]);
-        close(up[0]);
-        close(up[1]);
-        execv(WINKIRVO_GTP_PATH, argv.data());
-        _exit(127);
-    }
+    pid_ = start_gtp(options, "", down[0], up[1], 300);
     close(down[0]);
     close(up[1]);
     to_child_ = down[1];

@@ -9,6 +9,14 @@
 
 namespace test {
 
+// Starts the built winkirvo-gtp with the options in the directory (the
+// current one when empty), reading standard input from input_fd and writing
+// standard output to output_fd; its diagnostics go nowhere, and a program
+// that hangs is killed after `seconds` rather than hanging the tests.
+// Returns the child's pid, or -1.
+pid_t start_gtp(const std::vector<std::string>& options, const std::string& directory,
+                int input_fd, int output_fd, unsigned seconds);
+
 class gtp_child {
   public:
     // Starts the program with the options; its diagnostics go nowhere.
