@@ -1,0 +1,53 @@
+// The field rules of the Game Properties and Player Properties dialogs, free
+// of any toolkit: the values read from the controls' texts in the dialogs'
+// exchange order, each range checked right after its value, and the
+// standard validation message of the first field that fails.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "game/game_control.h"
+
+struct field_error {
+    int control = 0;  // the identifier of the control that takes the focus
+    std::string message;
+};
+
+// The texts and check states of the Game Properties controls.
+struct game_properties_texts {
+    std::string seed;
+    bool use_seed = true;
+    std::string handicap;
+    std::string komi;
+};
+
+// The texts of the Player Properties controls; a kind is 0 Human, 1 Computer.
+struct player_properties_texts {
+    int black_kind = 1;
+    int white_kind = 0;
+    std::string black_status, black_connection, black_life_death;
+    std::string white_status, white_connection, white_life_death;
+};
+
+// The values on success, or the first failing field.
+struct game_properties_result {
+    game_properties values;
+    std::optional<field_error> error;
+};
+struct player_properties_result {
+    player_properties values;
+    std::optional<field_error> error;
+};
+
+game_properties_result read_game_properties(const game_properties_texts& texts);
+player_properties_result read_player_properties(const player_properties_texts& texts);
+
+// The controls' texts for the values (komi as "%g" would show it, without the
+// locale's decimal comma).
+game_properties_texts game_properties_to_texts(const game_properties& values);
+player_properties_texts player_properties_to_texts(const player_properties& values);
+
+// Control logic of Game Properties: a handicap text reading as a non-zero
+// integer sets komi to "0" and disables it.
+bool handicap_locks_komi(const std::string& handicap_text);
