@@ -6,6 +6,7 @@
 #include <sstream>
 #include <utility>
 
+#include "game/safe_file.h"
 #include "game/sgf_replay.h"
 #include "game/sgf_writer.h"
 
@@ -317,11 +318,11 @@ std::string game_control::save_text() {
 }
 
 bool game_control::save_file(const std::string& file_name) {
-    const std::string text = save_text();
-    std::ofstream out(file_name, std::ios::binary);
-    out << text;
-    out.close();
-    if (!out) return false;
+    const std::string refused = write_file_whole(file_name, save_text());
+    if (!refused.empty()) {
+        ui_.message_box("Cannot save the file " + file_name + ": " + refused + ".");
+        return false;
+    }
     path_ = file_name;
     modified_ = false;
     return true;

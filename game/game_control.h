@@ -152,8 +152,8 @@ class game_control {
 
     // --- files ----------------------------------------------------------
     std::string save_text();
-    // Writes the game; false (nothing changed) when the file cannot be
-    // written.
+    // Writes the game; false, with the reason shown and the old file and the
+    // modified state untouched, when the file cannot be written.
     bool save_file(const std::string& file_name);
     // Reads a whole file's contents as the game; false, with a message and
     // the current game, settings and modified state untouched, when refused.
