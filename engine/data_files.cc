@@ -1,6 +1,7 @@
 #include "engine/data_files.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -8,17 +9,30 @@ namespace {
 
 std::string g_data_dir;
 
-bool readable(const std::string& path) { return std::ifstream(path).good(); }
+bool readable(const std::string& path) {
+    return std::ifstream(path).good();
+}
+
+// share/winkirvo beside the program's bin/, wherever it was installed.
+std::string installed_share_dir() {
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) return WINKIRVO_SHARE_DIR;
+    return (program.parent_path().parent_path() / "share" / "winkirvo").string();
+}
 
 std::vector<std::string> search_dirs() {
     if (!g_data_dir.empty()) return {g_data_dir};
-    if (const char* env = std::getenv("WINKIRVO_DATA"); env != nullptr && *env != '\0') return {env};
-    return {".", WINKIRVO_SHARE_DIR, WINKIRVO_SOURCE_DATA_DIR};
+    if (const char* env = std::getenv("WINKIRVO_DATA"); env != nullptr && *env != '\0')
+        return {env};
+    return {".", installed_share_dir(), WINKIRVO_SHARE_DIR, WINKIRVO_SOURCE_DATA_DIR};
 }
 
 }  // namespace
 
-void set_data_dir(const std::string& directory) { g_data_dir = directory; }
+void set_data_dir(const std::string& directory) {
+    g_data_dir = directory;
+}
 
 std::string find_data_file(const std::string& name) {
     for (const std::string& dir : search_dirs()) {

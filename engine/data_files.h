@@ -1,6 +1,7 @@
 // Where the engine's data files (network weights, joseki libraries) are
-// found: the working directory, then the installed share directory, then the
-// source tree's data/.  A directory named by set_data_dir (the --data-dir
+// found: the working directory, then share/winkirvo beside the program's
+// bin/ (wherever it was installed), then the configured share directory,
+// then the source tree's data/.  A directory named by set_data_dir (the --data-dir
 // option) or by the WINKIRVO_DATA environment variable replaces that search:
 // only it is read, so an empty or missing one gives neutral knowledge.
 #pragma once
