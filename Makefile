@@ -4,8 +4,11 @@
 #               (about forty seconds)
 #   make bench  builds in Release and runs the benchmarks
 #   make fuzz   fuzzes the SGF loading for ten minutes from a random seed
-#   make run    builds in Release and plays one game of the computer against itself
-#               in the console, saved as build/selfplay.sgf
+#   make run    builds every program in Release and starts the desktop program
+#               winkirvo; without a display it plays one game of the computer
+#               against itself in the console instead, saved as build/selfplay.sgf
+#   make screenshot  writes build/screenshot.png: the window at 1000 x 800 with a
+#               game in progress and the evaluations on (on a virtual display)
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 TEST_DIR := build/test
@@ -14,11 +17,12 @@ FUZZ_DIR := build/fuzz
 FUZZ_TARGET := winkirvo_fuzz_sgf_load
 
 # Debian packages the build and the tests need.
-PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
+PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev \
+  libwxgtk3.2-dev xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps test bench compare-genmove run fuzz fuzz-build fuzz-run clean
+.PHONY: all deps test bench compare-genmove run screenshot fuzz fuzz-build fuzz-run clean
 
 all: test
 
@@ -49,7 +53,7 @@ fuzz: deps
 FUZZ_CORPUS ?= $(FUZZ_DIR)/corpus
 fuzz-build:
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DWINKIRVO_FUZZ=ON -DWINKIRVO_TESTS=OFF
+	  -DWINKIRVO_FUZZ=ON -DWINKIRVO_TESTS=OFF -DWINKIRVO_UI=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_TARGET)
 
 fuzz-run: fuzz-build
@@ -89,12 +93,25 @@ compare-genmove:
 	  echo "GNU Go is not installed: no comparison"; \
 	fi
 
-# The knowledge files come from data/ whatever the working directory.
+# The programs find the data files in the source tree's data/ whatever the
+# working directory; the desktop program needs a display.
 run: deps
-	@echo "The desktop program is not built yet: one computer-against-computer game in the console."
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
-	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-selfplay
-	$(RELEASE_DIR)/selfplay/winkirvo-selfplay --data-dir $(CURDIR)/data --sgf $(CURDIR)/build/selfplay.sgf
+	cmake --build $(RELEASE_DIR) -j $(JOBS)
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ]; then \
+	  cd build && ../$(RELEASE_DIR)/ui/winkirvo; \
+	else \
+	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): one computer-against-computer game in the console instead."; \
+	  $(RELEASE_DIR)/selfplay/winkirvo-selfplay --data-dir $(CURDIR)/data --sgf $(CURDIR)/build/selfplay.sgf; \
+	fi
+
+screenshot: deps
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINKIRVO_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j $(JOBS) --target winkirvo_ui_tests
+	cd $(TEST_DIR)/tests/ui && WINKIRVO_SCREENSHOT=$(CURDIR)/build/screenshot.png ASAN_OPTIONS=detect_leaks=0 \
+	  HOME=$(CURDIR)/$(TEST_DIR)/tests/ui/work WINKIRVO_DATA=$(CURDIR)/data \
+	  xvfb-run -a -s "-screen 0 1280x1024x24" ./winkirvo_ui_tests --gtest_filter=Desktop.Screenshot
+	@echo "The window is in build/screenshot.png"
 
 clean:
 	rm -rf build

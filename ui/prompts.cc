@@ -18,7 +18,8 @@ prompts person_prompts() {
         return wxMessageBox(text, title, wxYES_NO | wxCANCEL | wxICON_EXCLAMATION, parent);
     };
     p.file_name = [](wxWindow* parent, bool save, const wxString& suggested) {
-        const long style = save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
+        const long style =
+            save ? wxFD_SAVE | wxFD_OVERWRITE_PROMPT : wxFD_OPEN | wxFD_FILE_MUST_EXIST;
         wxFileDialog dialog(parent, save ? "Save As" : "Open", wxEmptyString, suggested, filter,
                             style);
         return dialog.ShowModal() == wxID_OK ? dialog.GetPath() : wxString();
