@@ -2,7 +2,8 @@
 #   make test   installs what the build and the tests need, builds, runs every test,
 #               then fuzzes the SGF loading for 600,000 runs from a fixed seed
 #               (about forty seconds)
-#   make bench  builds in Release and runs the benchmarks
+#   make bench  builds in Release and runs the benchmarks (the board paint on a
+#               virtual display when there is none)
 #   make fuzz   fuzzes the SGF loading for ten minutes from a random seed
 #   make run    builds in Release and plays one game of the computer against itself
 #               in the console, saved as build/selfplay.sgf
@@ -14,7 +15,8 @@ FUZZ_DIR := build/fuzz
 FUZZ_TARGET := winkirvo_fuzz_sgf_load
 
 # Debian packages the build and the tests need.
-PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev
+PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev \
+  libwxgtk3.2-dev xvfb xauth
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -72,7 +74,9 @@ bench: deps
 	  echo "No $(DATASETS)/pro.tar.xz: the measures on professional positions are skipped (make bench DATASETS=<folder of the game collections>)"; \
 	fi
 	@for b in $(RELEASE_DIR)/bench/winkirvo_bench_*; do \
-	  echo "== $$b"; WINKIRVO_GAMES=$(CURDIR)/$(GAMES_DIR) WINKIRVO_BENCH_OUT=$(CURDIR)/$(RELEASE_DIR) $$b || exit 1; \
+	  echo "== $$b"; display=""; \
+	  case $$b in *_paint) [ -z "$$DISPLAY" ] && command -v xvfb-run >/dev/null && display="xvfb-run -a";; esac; \
+	  WINKIRVO_GAMES=$(CURDIR)/$(GAMES_DIR) WINKIRVO_BENCH_OUT=$(CURDIR)/$(RELEASE_DIR) $$display $$b || exit 1; \
 	done
 	@$(MAKE) --no-print-directory compare-genmove
 
