@@ -13,6 +13,7 @@
 
 #include "bench/support/bench_engine.h"
 #include "game/game_control.h"
+#include "tests/support/fake_game_ui.h"
 #include "ui/board_painter.h"
 #include "ui/dc_canvas.h"
 
@@ -20,15 +21,6 @@ namespace {
 
 constexpr int width = 1000, height = 800;
 bool toolkit_started = false;
-
-class quiet_ui : public game_ui {
-  public:
-    void message_box(const std::string&) override {}
-    bool save_modified() override { return true; }
-    void redraw() override {}
-    void begin_wait_cursor() override {}
-    void end_wait_cursor() override {}
-};
 
 class counting_canvas : public board_canvas {
   public:
@@ -46,7 +38,7 @@ class counting_canvas : public board_canvas {
 // Two people play 60 random legal moves from a fixed seed; the position is
 // then evaluated for the overlay.
 struct sixty_moves {
-    quiet_ui ui;
+    test::fake_game_ui ui;
     game_control doc{ui, [](engine& e) { return e.score_estimate(); }};
 
     sixty_moves() {

@@ -48,12 +48,7 @@ class exchange {
     std::optional<field_error> error;
 
     void integer(const std::string& text, int control, int& value) {
-        if (error) return;
-        if (const auto v = parse_integer(text)) {
-            value = *v;
-        } else {
-            error = field_error{control, not_an_integer};
-        }
+        take(parse_integer(text), control, not_an_integer, value);
     }
     void integer_in_range(const std::string& text, int control, int low, int high, int& value) {
         integer(text, control, value);
@@ -65,11 +60,17 @@ class exchange {
         integer_in_range(text, control, 0, max_depth, value);
     }
     void real(const std::string& text, int control, float& value) {
+        take(parse_real(text), control, not_a_number, value);
+    }
+
+  private:
+    template <typename T>
+    void take(std::optional<T> read, int control, const char* message, T& value) {
         if (error) return;
-        if (const auto v = parse_real(text)) {
-            value = *v;
+        if (read) {
+            value = *read;
         } else {
-            error = field_error{control, not_a_number};
+            error = field_error{control, message};
         }
     }
 };
