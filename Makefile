@@ -2,7 +2,8 @@
 #   make test   installs what the build and the tests need, builds, runs every test,
 #               then fuzzes the SGF loading for 600,000 runs from a fixed seed
 #               (about forty seconds)
-#   make bench  builds in Release and runs the benchmarks
+#   make bench  builds in Release and runs the benchmarks (the board paint on a
+#               virtual display when there is none)
 #   make fuzz   fuzzes the SGF loading for ten minutes from a random seed
 #   make run    builds every program in Release and starts the desktop program
 #               winkirvo; without a display it plays one game of the computer
@@ -76,7 +77,9 @@ bench: deps
 	  echo "No $(DATASETS)/pro.tar.xz: the measures on professional positions are skipped (make bench DATASETS=<folder of the game collections>)"; \
 	fi
 	@for b in $(RELEASE_DIR)/bench/winkirvo_bench_*; do \
-	  echo "== $$b"; WINKIRVO_GAMES=$(CURDIR)/$(GAMES_DIR) WINKIRVO_BENCH_OUT=$(CURDIR)/$(RELEASE_DIR) $$b || exit 1; \
+	  echo "== $$b"; display=""; \
+	  case $$b in *_paint) [ -z "$$DISPLAY" ] && command -v xvfb-run >/dev/null && display="xvfb-run -a";; esac; \
+	  WINKIRVO_GAMES=$(CURDIR)/$(GAMES_DIR) WINKIRVO_BENCH_OUT=$(CURDIR)/$(RELEASE_DIR) $$display $$b || exit 1; \
 	done
 	@$(MAKE) --no-print-directory compare-genmove
 

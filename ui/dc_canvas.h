@@ -8,7 +8,8 @@ class wxDC;
 
 class dc_canvas : public board_canvas {
   public:
-    explicit dc_canvas(wxDC& dc) : dc_(dc) {}
+    // Without a font of its own the device context gets the GUI font.
+    explicit dc_canvas(wxDC& dc);
     void fill(const pixel_rect& r, rgb colour) override;
     void rectangle(const pixel_rect& r, rgb pen, int pen_width, rgb brush) override;
     void ellipse(const pixel_rect& r, rgb pen, rgb brush) override;

@@ -9,6 +9,27 @@
 
 #include "game/game_control.h"
 
+// The dialogs' control identifiers.
+namespace control_id {
+// Game Properties
+constexpr int seed = 1000;
+constexpr int handicap = 1001;
+constexpr int players = 1002;
+constexpr int use_seed = 1003;
+constexpr int komi = 1004;
+// Player Properties
+constexpr int black_human = 1008;
+constexpr int black_computer = 1009;
+constexpr int black_status = 1010;
+constexpr int black_connection = 1011;
+constexpr int white_human = 1012;
+constexpr int white_computer = 1013;
+constexpr int white_status = 1014;
+constexpr int white_connection = 1015;
+constexpr int black_life_death = 1016;
+constexpr int white_life_death = 1017;
+}  // namespace control_id
+
 struct field_error {
     int control = 0;  // the identifier of the control that takes the focus
     std::string message;

@@ -28,4 +28,7 @@ class CGamePropertiesDlg : public wxDialog {
     wxCheckBox* use_seed_ = nullptr;
     wxTextCtrl* handicap_ = nullptr;
     wxTextCtrl* komi_ = nullptr;
+
+    void create_controls();
+    void handicap_changed();
 };
