@@ -417,7 +417,7 @@ TEST_F(Desktop, Screenshot) {
     // The overlay shows the engine's judgement from its last move.
     control().m_bBlackComputer = control().m_bWhiteComputer = true;
     command(start_game);
-    while (control().m_game.eng().no_moves < 24) wxTheApp->ProcessIdle();
+    for (int move = 0; move < 24 && control().m_nSide != 0; ++move) wxTheApp->ProcessIdle();
     command(pause_game);
     command(evaluations);
     const wxImage shot = on_screen();
