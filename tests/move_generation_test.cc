@@ -303,4 +303,64 @@ TEST(CandidateCollection, TheOpenThirdLinePointIsACandidate) {
     EXPECT_EQ(e.no_moves, 10);
 }
 
+// The capture cycle of the lower left corner: Black B1 (with A2, A3) against
+// White B2, C2, D1.  Black C1 puts B1-C1 in atari, White A1 takes the two
+// stones, Black B1 takes A1 back, and after a White pass Black C1 starts the
+// cycle again: the simple ko rule never stops it.
+struct capture_cycle {
+    engine e;
+    capture_cycle() {
+        std::vector<std::string> picture(16, "");
+        picture.insert(picture.end(), {"X", "XOO", ".X.O"});
+        test::place(e, picture);
+        if (e.turn() != -1) e.play_move(e.pass_point, 1);
+    }
+    point* c1() { return e.at(3, 19); }
+    point* b1() { return e.at(2, 19); }
+    point* a1() { return e.at(1, 19); }
+    void play(point* p, int colour) { e.play_move(p, colour); }
+};
+
+TEST(RepeatedBoards, TheCycleIsRefusedToTheComputerOnly) {
+    test::scoped_data_dir none;
+    capture_cycle c;
+    c.play(c.e.pass_point, -1);
+    c.play(c.c1(), 1);
+    c.play(c.a1(), -1);
+    c.e.collect_game_boards();
+    // The walk back through the records ends on the empty board.
+    EXPECT_EQ(c.e.game_boards.back(), position_key::board_words{});
+    // Taking A1 back restores the board before Black's C1.
+    EXPECT_TRUE(c.e.repeats_game_board(c.b1(), 1));
+    EXPECT_FALSE(c.e.repeats_game_board(c.e.at(10, 10), 1));
+    EXPECT_FALSE(c.e.repeats_game_board(c.e.pass_point, 1));
+    // The simple ko rule alone allows it, for a person or a file.
+    EXPECT_TRUE(c.e.is_legal_move(c.b1(), 1));
+    set_random_seed(1);
+    c.e.set_depth_limits(2, 2, 2);
+    point* chosen = c.e.generate_move(1);
+    EXPECT_NE(chosen, c.b1());
+    EXPECT_EQ(c.e.check_position(), 0);
+    EXPECT_EQ(test::board_mismatch(c.e), "");
+}
+
+TEST(RepeatedBoards, AStoneRepeatsOnlyABoardTheGameHasHad) {
+    test::scoped_data_dir none;
+    capture_cycle c;
+    // Before the cycle has run once, C1 makes a new board.
+    c.e.collect_game_boards();
+    EXPECT_FALSE(c.e.repeats_game_board(c.c1(), 1));
+    c.play(c.e.pass_point, -1);
+    c.play(c.c1(), 1);
+    c.play(c.a1(), -1);
+    c.play(c.b1(), 1);
+    c.play(c.e.pass_point, -1);
+    c.e.collect_game_boards();
+    EXPECT_TRUE(c.e.repeats_game_board(c.c1(), 1));
+    // White's capture at A1 would repeat too, once C1 were played again.
+    c.play(c.c1(), 1);
+    c.e.collect_game_boards();
+    EXPECT_TRUE(c.e.repeats_game_board(c.a1(), -1));
+}
+
 }  // namespace
