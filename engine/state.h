@@ -116,8 +116,8 @@ public:
     // Ladder nodes allowed to the terminal tests of one search.
     static constexpr int ladder_budget = 1000;
     long long ladder_budget_base = 0;  // ladder_count when the current search began
-    int search_start = 0;        // no_moves when the current search began
-    long long ab_count = 0;      // nodes of alpha_beta and alpha_beta_plain
+    int search_start = 0;              // no_moves when the current search began
+    long long ab_count = 0;            // nodes of alpha_beta and alpha_beta_plain
     // Per proof kind: queries answered by a stored proof, readings run, and
     // readings stored.
     long long proof_hits[proof_record::n_kinds] = {};
@@ -288,8 +288,7 @@ public:
     void add_safe_uncertain_moves(int a, point_set& k);
     point* secondary_pick(point_set& k, int a, double pass_value);
     // The boards the game has had, the current one first and the empty
-    // board (or the first handicap stone's) last, rebuilt from the move
-    // records by each generate_move.  Under the simple ko rule alone a
+    // board last, rebuilt from the move records by each generate_move.  Under the simple ko rule alone a
     // capture cycle can repeat forever: the computer never chooses a stone
     // that brings one of them back, though people and files may.
     std::vector<position_key::board_words> game_boards;
