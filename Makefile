@@ -1,10 +1,14 @@
 # Two commands set up everything on a fresh Debian machine:
 #   make test   installs what the build and the tests need, builds, runs every test,
-#               then fuzzes the SGF loading for 600,000 runs from a fixed seed
-#               (about forty seconds)
+#               then runs each fuzz target for a fixed number of inputs from a fixed
+#               seed (the SGF loading 600,000, the GTP stream, the weight files and
+#               the joseki libraries fewer: about two minutes in all)
 #   make bench  builds in Release and runs the benchmarks (the board paint on a
 #               virtual display when there is none)
-#   make fuzz   fuzzes the SGF loading for ten minutes from a random seed
+#   make fuzz   runs each fuzz target for FUZZ_TIME seconds (300) from a random seed
+#   make soak   one winkirvo-gtp plays SOAK_GAMES (100) games at the default depths
+#               (Release), then SOAK_SAN_GAMES (20) under the sanitizers with leak
+#               checking; resident memory and the engine's tables after each game
 #   make run    builds every program in Release and starts the desktop program
 #               winkirvo; without a display it plays one game of the computer
 #               against itself in the console instead, saved as build/selfplay.sgf
@@ -15,7 +19,10 @@ JOBS ?= $(shell nproc)
 TEST_DIR := build/test
 RELEASE_DIR := build/release
 FUZZ_DIR := build/fuzz
-FUZZ_TARGET := winkirvo_fuzz_sgf_load
+# Each fuzz target as name:seed folder in fuzz/:inputs in make test.
+FUZZ_TARGETS := sgf_load:corpus:600000 gtp_stream:corpus-gtp:2000 \
+  weight_file:corpus-weights:20000 joseki_file:corpus-joseki:10000
+FUZZ_TIME ?= 300
 
 # Debian packages the build and the tests need.
 PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev \
@@ -23,7 +30,7 @@ PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libc
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps test bench compare-genmove run screenshot fuzz fuzz-build fuzz-run clean
+.PHONY: all deps test bench compare-genmove run screenshot fuzz fuzz-build fuzz-run soak clean
 
 all: test
 
@@ -42,25 +49,33 @@ test: deps
 	cmake --build $(TEST_DIR) -j $(JOBS)
 	cd $(TEST_DIR) && ctest --output-on-failure -j $(JOBS)
 	rm -rf $(FUZZ_DIR)/test-corpus
-	$(MAKE) --no-print-directory fuzz-run FUZZ_LIMIT="-runs=600000 -seed=1" FUZZ_CORPUS=$(FUZZ_DIR)/test-corpus
+	$(MAKE) --no-print-directory fuzz-run FUZZ_LIMIT="-runs=RUNS -seed=1" FUZZ_CORPUS=$(FUZZ_DIR)/test-corpus
 
 fuzz: deps
-	$(MAKE) --no-print-directory fuzz-run FUZZ_LIMIT=-max_total_time=600
+	$(MAKE) --no-print-directory fuzz-run FUZZ_LIMIT=-max_total_time=$(FUZZ_TIME)
 
 # libFuzzer needs clang: its own build directory.  New inputs go to
-# $(FUZZ_CORPUS); the committed seeds in fuzz/corpus are only read.  The
+# $(FUZZ_CORPUS)/<target>; the committed seeds in fuzz/ are only read.  The
 # tests start from the committed seeds alone, so that every run of them is
-# the same.
+# the same.  RUNS in FUZZ_LIMIT stands for the target's inputs in make test.
+# The paths are absolute: the GTP target works in a directory of its own.
 FUZZ_CORPUS ?= $(FUZZ_DIR)/corpus
 fuzz-build:
 	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	  -DWINKIRVO_FUZZ=ON -DWINKIRVO_TESTS=OFF -DWINKIRVO_UI=OFF
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target $(FUZZ_TARGET)
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target \
+	  $(foreach t,$(FUZZ_TARGETS),winkirvo_fuzz_$(firstword $(subst :, ,$(t))))
 
 fuzz-run: fuzz-build
-	mkdir -p $(FUZZ_CORPUS) $(FUZZ_DIR)/artifacts
-	$(FUZZ_DIR)/fuzz/$(FUZZ_TARGET) $(FUZZ_LIMIT) -timeout=10 \
-	  -artifact_prefix=$(FUZZ_DIR)/artifacts/ $(FUZZ_CORPUS) fuzz/corpus
+	@set -e; for entry in $(FUZZ_TARGETS); do \
+	  IFS=: read -r name seeds runs <<< "$$entry"; \
+	  limit="$(FUZZ_LIMIT)"; \
+	  echo "== fuzzing $$name"; \
+	  mkdir -p $(FUZZ_CORPUS)/$$name $(FUZZ_DIR)/artifacts; \
+	  $(FUZZ_DIR)/fuzz/winkirvo_fuzz_$$name $${limit//RUNS/$$runs} -timeout=10 \
+	    -artifact_prefix=$(CURDIR)/$(FUZZ_DIR)/artifacts/$$name- \
+	    $(abspath $(FUZZ_CORPUS))/$$name $(CURDIR)/fuzz/$$seeds; \
+	done
 
 # The benchmarks that measure on real positions read professional games,
 # unpacked once from the shared game collection when it is at hand.
@@ -95,6 +110,21 @@ compare-genmove:
 	else \
 	  echo "GNU Go is not installed: no comparison"; \
 	fi
+
+# Long sessions: hours at the default depths.  The logs stay in build/soak.
+SOAK_GAMES ?= 100
+SOAK_SAN_GAMES ?= 20
+SOAK_DEPTHS ?= 10 8 4
+soak: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-gtp
+	cmake -S . -B $(TEST_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DWINKIRVO_SANITIZE=ON
+	cmake --build $(TEST_DIR) -j $(JOBS) --target winkirvo-gtp
+	mkdir -p build/soak/release build/soak/sanitizers
+	cd build/soak/release && $(CURDIR)/tests/soak.sh $(SOAK_GAMES) "$(SOAK_DEPTHS)" \
+	  $(CURDIR)/$(RELEASE_DIR)/gtp/winkirvo-gtp --data-dir $(CURDIR)/data
+	cd build/soak/sanitizers && ASAN_OPTIONS=detect_leaks=1 $(CURDIR)/tests/soak.sh $(SOAK_SAN_GAMES) \
+	  "$(SOAK_DEPTHS)" $(CURDIR)/$(TEST_DIR)/gtp/winkirvo-gtp --data-dir $(CURDIR)/data
 
 # The programs find the data files in the source tree's data/ whatever the
 # working directory; the desktop program needs a display.

@@ -60,8 +60,8 @@ int engine::score_estimate() {
 }
 
 void engine::print_board_detailed() {
-    diag::print("trap_count %d conn_count %d kill_count %d ladder_count %d \n", trap_count / 1000,
-                conn_count / 1000, kill_count / 1000, ladder_count / 1000);
+    diag::print("trap_count %lld conn_count %lld kill_count %lld ladder_count %lld \n",
+                trap_count / 1000, conn_count / 1000, kill_count / 1000, ladder_count / 1000);
     const point* last = last_point();
     for (int y = 19; y >= 1; --y) {
         for (int x = 1; x <= 19; ++x) {

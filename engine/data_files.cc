@@ -34,10 +34,19 @@ void set_data_dir(const std::string& directory) {
     g_data_dir = directory;
 }
 
+// A missing file is named in the first directory searched, never by its bare
+// name: that would open it from the working directory even when a given
+// directory replaces the search.  A name that is not a plain file name (a
+// joseki library may hold any word) would leave the directory: it gets the
+// empty path, which nothing opens.
 std::string find_data_file(const std::string& name) {
-    for (const std::string& dir : search_dirs()) {
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos) {
+        return "";
+    }
+    const std::vector<std::string> dirs = search_dirs();
+    for (const std::string& dir : dirs) {
         std::string path = dir + "/" + name;
         if (readable(path)) return path;
     }
-    return name;
+    return dirs.front() + "/" + name;
 }

@@ -8,8 +8,9 @@
 
 #include <string>
 
-// The path to open for the data file of that name; the plain name when no
-// candidate exists (opening it then fails and the caller reports the name).
+// The path to open for the data file of that name; when no candidate exists,
+// a path in the first directory searched, which opening then fails on (the
+// caller reports the name); "" for a name with a slash, "." or "..".
 std::string find_data_file(const std::string& name);
 
 // An empty directory restores the normal search.

@@ -6,6 +6,7 @@
 // search when nothing is worth more than a little.
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "engine/diagnostics.h"
 #include "engine/move_choice.h"
@@ -37,6 +38,9 @@ bool presses_single_stones(const point* p, int a) {
     return false;
 }
 
+// The value of a candidate that must not be played: no value beats NaN.
+constexpr double never_chosen = std::numeric_limits<double>::quiet_NaN();
+
 bool next_to_capturable_enemy(const point* p, int a) {
     for (int n = 0; n < p->n_neighbours; ++n) {
         const point* q = p->neighbours[n];
@@ -53,6 +57,7 @@ point* engine::generate_move(int a) {
     candidates_evaluated = 0;
     point* const last = last_point();
     root_move_number = no_moves;
+    collect_game_boards();
 
     push(pass_point, a);
     pass_point->equity = evaluate(a);
@@ -80,7 +85,7 @@ point* engine::generate_move(int a) {
         d->print(diag::out());
         evaluate_candidate(d, a, last, sente, moyo, pass_value);
         d->save_eq(turn());
-        return d->equity;
+        return repeats_game_board(d, a) ? never_chosen : d->equity;
     });
     if (!is_accepted(choice, pass_point)) {
         k.clear();
@@ -181,7 +186,42 @@ point* engine::secondary_pick(point_set& k, int a, double pass_value) {
             (evaluate_after_move(p, a) - pass_value) * (opponent_sente_value + p->sente_value + 1);
         p->equity = v;
         pop();
-        return v;
+        return repeats_game_board(p, a) ? never_chosen : v;
     });
     return choice.best;
+}
+
+void engine::collect_game_boards() {
+    game_boards.clear();
+    position_key::board_words b = key.board();
+    game_boards.push_back(b);
+    for (int i = no_moves - 1; i >= 0; --i) {
+        const move_record& r = move_stack[i];
+        if (r.where == pass_point) continue;
+        position_key::change_stone(b, r.where, r.colour, -1);
+        for (int j = 0; j < r.captured.count(); ++j) {
+            for (const point* q : r.captured.at(j)->stones.to_vector())
+                position_key::change_stone(b, q, -r.colour, 1);
+        }
+        game_boards.push_back(b);
+    }
+}
+
+// The board after the stone is worked out on the side, without making the
+// move: the strings it would capture are the enemy's with one liberty.
+bool engine::repeats_game_board(const point* p, int a) const {
+    if (p == pass_point) return false;
+    position_key::board_words b = key.board();
+    position_key::change_stone(b, p, a, 1);
+    const str* taken[4];
+    int n_taken = 0;
+    for (int i = 0; i < p->n_neighbours; ++i) {
+        const str* s = p->neighbours[i]->str_ptr;
+        if (p->neighbours[i]->colour != -a || s->liberties.count() != 1) continue;
+        if (std::find(taken, taken + n_taken, s) != taken + n_taken) continue;
+        taken[n_taken++] = s;
+        for (const point* q : s->stones.to_vector())
+            position_key::change_stone(b, q, -a, -1);
+    }
+    return std::find(game_boards.begin(), game_boards.end(), b) != game_boards.end();
 }

@@ -34,16 +34,31 @@ void neural_net::read_file() {
     // A short file must leave zeros behind it, even on a network read before.
     std::fill(w_in_.begin(), w_in_.end(), 0.0);
     std::fill(w_out_.begin(), w_out_.end(), 0.0);
-    // Once a read fails every later one fails too, so the results need no
-    // checking: what was not read stays zero.
+    // Once a read fails every later one fails too: what was not read stays
+    // zero.  A file with no number, or with one no trained network holds
+    // (infinite, not a number, or so large that the sums overflow), is
+    // refused whole: every output is then one half.
+    int numbers = 0;
+    bool sound = true;
+    auto take = [&](double& w) {
+        if (std::fscanf(file, "%lf", &w) != 1) return;
+        ++numbers;
+        sound = sound && std::isfinite(w) && std::abs(w) <= largest_weight;
+    };
     for (int h = 0; h < n_hid; ++h) {
         for (int i = 0; i < n_in; ++i)
-            (void)std::fscanf(file, "%lf", &w_in(i, h));
+            take(w_in(i, h));
         for (int o = 0; o < n_out; ++o)
-            (void)std::fscanf(file, "%lf", &w_out(h, o));
+            take(w_out(h, o));
     }
     std::fclose(file);
-    diag::print("ok\n");
+    if (numbers == 0 || !sound) {
+        std::fill(w_in_.begin(), w_in_.end(), 0.0);
+        std::fill(w_out_.begin(), w_out_.end(), 0.0);
+        diag::print("refused: %s\n", numbers == 0 ? "no weights in it" : "a weight out of range");
+    } else {
+        diag::print("ok\n");
+    }
     diag::flush();
 }
 

@@ -23,8 +23,11 @@ class neural_net {
     // Reads the weight file, found through the data-file search: for each
     // hidden unit its n_in incoming weights, then its n_out outgoing ones.
     // Numbers missing at the end leave zeros, surplus numbers are ignored, a
-    // missing file leaves every weight zero (every output is then 0.5).
+    // missing file leaves every weight zero (every output is then 0.5), and
+    // so does a file refused for holding no number or one beyond
+    // largest_weight.
     void read_file();
+    static constexpr double largest_weight = 1e6;
     // Writes the weights to path in the layout read_file reads; false when
     // the file cannot be written.
     bool write_file(const std::string& path) const;

@@ -56,6 +56,18 @@ bool position_key::same_position(const position_key& a, const position_key& b) {
     return true;
 }
 
+position_key::board_words position_key::board() const {
+    board_words b;
+    b[0] = words[hash_base_word];
+    for (int x = 1; x <= 19; ++x) b[x] = words[x];
+    return b;
+}
+
+void position_key::change_stone(board_words& b, const point* p, int colour, int sign) {
+    b[p->x] += sign * powers_of_three[p->y] * colour;
+    b[0] += sign * (colour + 2) * p->code;
+}
+
 void position_key::print_key() const {
     for (int x = 1; x <= 19; ++x) diag::print(" %d", words[x]);
     diag::print(" %d %d %d values %d %d\n", words[hash_base_word], words[bucket_word],

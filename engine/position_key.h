@@ -4,6 +4,7 @@
 // of the transposition table are the same record.
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 class point;
@@ -48,6 +49,14 @@ public:
     void key_update_turn(int turn, int no_moves, const point* ko_point);
 
     static bool same_position(const position_key& a, const position_key& b);
+
+    // The stones alone: the hash base first (a quick mismatch), then the
+    // nineteen column codes.  Equal boards have equal words whatever the
+    // turn and the move number.
+    using board_words = std::array<int32_t, 20>;
+    board_words board() const;
+    // Adds (sign 1) or removes (sign -1) a stone of colour on p in b.
+    static void change_stone(board_words& b, const point* p, int colour, int sign);
     void print_key() const;
 
     // Counts used by the leak guard on live keys.

@@ -16,7 +16,7 @@ class subtractive_random {
     void set_seed(int s);
 
     int seed() const { return seed_; }
-    int integer_calls() const { return integer_calls_; }
+    long long integer_calls() const { return integer_calls_; }
 
   private:
     static constexpr int modulus = 1000000000;
@@ -26,7 +26,7 @@ class subtractive_random {
     int table_[56] = {};  // positions 1..55
     int next_ = 0;
     int next_partner_ = 0;
-    int integer_calls_ = 0;
+    long long integer_calls_ = 0;  // never reseeded in a long session
 
     void initialise();
 };

@@ -57,10 +57,12 @@ public:
     std::vector<move_record> history;  // only point and colour are used
 
     // --- search counters ------------------------------------------------
-    int trap_count = 0;
-    int conn_count = 0;
-    int kill_count = 0;
-    int ladder_count = 0;
+    // They only grow in a process that plays game after game: wide enough
+    // never to overflow.
+    long long trap_count = 0;
+    long long conn_count = 0;
+    long long kill_count = 0;
+    long long ladder_count = 0;
 
     // --- make and unmake ------------------------------------------------
     void push(point* p, int colour);
@@ -88,7 +90,11 @@ public:
     // the defaults stay.
     void read_depth_limits();
     void set_depth_limits(int status, int connection, int life_death);
-    // Black stones on the fixed handicap points, made with push (no history).
+    // The engine's handicap points for n stones (at most max_handicap), in
+    // the order they are placed.
+    static constexpr int max_handicap = 13;
+    std::vector<point*> handicap_points(int n) const;
+    // Black stones on those points, made with push (no history).
     void place_handicap(int n);
 
     // --- transposition table, proof base and tactical reading -----------
@@ -109,14 +115,14 @@ public:
     void build_goals();
     // Ladder nodes allowed to the terminal tests of one search.
     static constexpr int ladder_budget = 1000;
-    int ladder_budget_base = 0;  // ladder_count when the current search began
-    int search_start = 0;        // no_moves when the current search began
-    long long ab_count = 0;      // nodes of alpha_beta and alpha_beta_plain
+    long long ladder_budget_base = 0;  // ladder_count when the current search began
+    int search_start = 0;              // no_moves when the current search began
+    long long ab_count = 0;            // nodes of alpha_beta and alpha_beta_plain
     // Per proof kind: queries answered by a stored proof, readings run, and
     // readings stored.
-    int proof_hits[proof_record::n_kinds] = {};
-    int proof_searches[proof_record::n_kinds] = {};
-    int proof_stores[proof_record::n_kinds] = {};
+    long long proof_hits[proof_record::n_kinds] = {};
+    long long proof_searches[proof_record::n_kinds] = {};
+    long long proof_stores[proof_record::n_kinds] = {};
 
     // Depth-limited reading (fail-soft over -1, 0, 1, from the side to move).
     void alpha_beta(point_set& targets, int colour, int depth, int max_depth, int alpha, int beta,
@@ -281,6 +287,13 @@ public:
                             double pass_value);
     void add_safe_uncertain_moves(int a, point_set& k);
     point* secondary_pick(point_set& k, int a, double pass_value);
+    // The boards the game has had, the current one first and the empty
+    // board last, rebuilt from the move records by each generate_move.  Under the simple ko rule alone a
+    // capture cycle can repeat forever: the computer never chooses a stone
+    // that brings one of them back, though people and files may.
+    std::vector<position_key::board_words> game_boards;
+    void collect_game_boards();
+    bool repeats_game_board(const point* p, int a) const;
 
     // What the front ends show of the engine's judgement, from the last
     // evaluation (score_estimate evaluates afresh).  ownership_trit: 1

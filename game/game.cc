@@ -8,6 +8,7 @@ void Game::new_game(int handicap, int seed, bool use_seed) {
     stones_played[1] = 0;
     consecutive_passes = 0;
     engine_.place_handicap(handicap);
+    recorded_moves_ = engine_.no_moves;
     if (use_seed) set_random_seed(seed);
 }
 
@@ -23,6 +24,7 @@ void Game::count_move(bool is_pass, int colour) {
 void Game::play(int x, int y, int colour) {
     count_move(x == 0 && y == 0, colour);
     engine_.play_move(engine_.at(x, y), colour);
+    recorded_moves_ = engine_.no_moves;
 }
 
 void Game::play_human(int x, int y, int colour) {
@@ -40,6 +42,7 @@ void Game::play_point_text(std::string_view letters, int colour) {
 
 point* Game::generate(int colour) {
     point* p = engine_.generate_move(colour);
+    recorded_moves_ = engine_.no_moves;
     count_move(p->is_pass(), colour);
     return p;
 }
@@ -50,6 +53,7 @@ bool Game::is_legal_move(int x, int y, int colour) {
 
 const move_record& Game::undo() {
     const move_record& record = engine_.pop();
+    recorded_moves_ = engine_.no_moves;
     const move_record* previous = engine_.last_move();
     if (!record.where->is_pass()) {
         stones_played[slot(record.colour)] -= 1;
@@ -64,6 +68,7 @@ void Game::redo() {
     const move_record* record = engine_.next_redo_move();
     count_move(record->where->is_pass(), record->colour);
     engine_.redo_move();
+    recorded_moves_ = engine_.no_moves;
 }
 
 bool Game::can_undo(int limit) const {
@@ -118,6 +123,7 @@ void Game::restore(const saved_state& saved) {
         engine_.play_move(engine_.at(e.x, e.y), e.colour);
     for (size_t i = 0; i < saved.undone.size(); ++i)
         engine_.pop();
+    recorded_moves_ = engine_.no_moves;
     consecutive_passes = saved.consecutive_passes;
     stones_played[0] = saved.stones_played[0];
     stones_played[1] = saved.stones_played[1];

@@ -47,6 +47,10 @@ class Game {
     // (handicap and setup stones).
     bool can_undo(int limit) const;
     bool is_over() const { return consecutive_passes > 1; }
+    // The entries of the engine's move stack that are the game (handicap
+    // and setup stones first), as of the last move played, taken back or
+    // replayed: while the engine reads, the stack holds more.
+    int recorded_moves() const { return recorded_moves_; }
     void set_depths(int status, int connection, int life_death);
 
     // (Black, White)
@@ -73,6 +77,7 @@ class Game {
 
   private:
     engine engine_;
+    int recorded_moves_ = 0;
 
     static int slot(int colour) { return colour == 1 ? 0 : 1; }
     // A stone counts for its colour and ends a run of passes.

@@ -303,6 +303,13 @@ void game_control::announce_game_over() {
 // --- files --------------------------------------------------------------
 
 std::string game_control::save_text() {
+    sgf_settings s = record_settings();
+    // The estimate evaluates the whole board: only a finished game needs it.
+    if (m_game.is_over()) s.score = score();
+    return write_sgf(m_game, s);
+}
+
+sgf_settings game_control::record_settings() const {
     sgf_settings s;
     s.handicap = m_nHandicap;
     s.setup_stones = m_nSetupStones;
@@ -312,9 +319,7 @@ std::string game_control::save_text() {
                m_nBlackLifeDeathDepth};
     s.white = {m_bWhiteComputer, m_nWhiteStatusDepth, m_nWhiteConnectionDepth,
                m_nWhiteLifeDeathDepth};
-    // The estimate evaluates the whole board: only a finished game needs it.
-    if (m_game.is_over()) s.score = score();
-    return write_sgf(m_game, s);
+    return s;
 }
 
 bool game_control::save_file(const std::string& file_name) {

@@ -10,6 +10,7 @@
 
 #include "game/game.h"
 #include "game/sgf_reader.h"
+#include "game/sgf_writer.h"
 
 // What the game control needs from the user interface.
 class game_ui {
@@ -152,6 +153,8 @@ class game_control {
 
     // --- files ----------------------------------------------------------
     std::string save_text();
+    // The settings a saved file records, the result aside.
+    sgf_settings record_settings() const;
     // Writes the game; false, with the reason shown and the old file and the
     // modified state untouched, when the file cannot be written.
     bool save_file(const std::string& file_name);

@@ -9,7 +9,9 @@ std::string prepare_sgf_text(const std::string& file_contents) {
     if (file_contents.find(')') == std::string::npos) return "";
     std::string joined;
     joined.reserve(file_contents.size());
-    for (size_t i = 0; i < file_contents.size(); ++i) {
+    // Editors on some systems begin a UTF-8 text with a byte order mark.
+    const size_t start = file_contents.rfind("\xef\xbb\xbf", 0) == 0 ? 3 : 0;
+    for (size_t i = start; i < file_contents.size(); ++i) {
         const char c = file_contents[i];
         if (c == '\n') continue;
         if (c == '\r' && i + 1 < file_contents.size() && file_contents[i + 1] == '\n') continue;

@@ -9,7 +9,8 @@
 
 // The text the reader runs over, made from a whole file: the lines joined
 // without their terminators, cut at the first ")" (so only the main line up
-// to the end of the first variation survives), every "(" removed.
+// to the end of the first variation survives), every "(" removed, and a
+// leading UTF-8 byte order mark dropped.
 std::string prepare_sgf_text(const std::string& file_contents);
 
 class SgfReader {

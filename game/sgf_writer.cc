@@ -51,8 +51,10 @@ std::string sgf_player_text(const sgf_player& player) {
 
 std::string write_sgf(const Game& game, const sgf_settings& s) {
     const engine& e = game.eng();
-    const int handicap_end = std::clamp(s.handicap, 0, e.no_moves);
-    const int setup_end = std::clamp(handicap_end + s.setup_stones, handicap_end, e.no_moves);
+    const int n_moves = s.moves < 0 ? e.no_moves : std::min(s.moves, e.no_moves);
+    const bool over = game.is_over() && !s.keep_open;
+    const int handicap_end = std::clamp(s.handicap, 0, n_moves);
+    const int setup_end = std::clamp(handicap_end + s.setup_stones, handicap_end, n_moves);
 
     std::string out = format("(;FF[4]GM[1]SZ[%d]AP[WinKirvo:%d.%d]\n", 19, 0, 95);
     out += "PB[" + sgf_player_text(s.black) + "]\n";
@@ -67,7 +69,7 @@ std::string write_sgf(const Game& game, const sgf_settings& s) {
         }
         out += "\n";
     }
-    if (game.is_over()) {
+    if (over) {
         out += result_line(s.score);
     } else {
         out += s.side == 1 ? "PL[B]\n" : "PL[W]\n";
@@ -83,7 +85,7 @@ std::string write_sgf(const Game& game, const sgf_settings& s) {
     }
     // The two closing passes of a finished game are not written: RE stands
     // for them.
-    const int end = e.no_moves - (game.is_over() ? 2 : 0);
+    const int end = n_moves - (over ? 2 : 0);
     for (int i = setup_end; i < end; ++i) {
         const move_record& r = e.move_stack[i];
         out += (r.colour == 1 ? ";B[" : ";W[") + point_text(r.where) + "]";

@@ -23,6 +23,11 @@ struct sgf_settings {
     sgf_player black;
     sgf_player white;
     double score = 0.0;  // for Black, komi included; read only when the game is over
+    // The first entries of the move stack to write, -1 for all of them; and
+    // whether a finished game is written as one still in play (its closing
+    // passes kept, no result), when its score cannot be trusted.
+    int moves = -1;
+    bool keep_open = false;
 };
 
 // "WinKirvo:0.95:10:8:4" for a computer player, "Human Player" otherwise.

@@ -5,6 +5,7 @@
 
 #include "engine/connection.h"
 #include "engine/proof_record.h"
+#include "engine/transposition_table.h"
 #include "gtp/front_end.h"
 
 using gtp::arguments;
@@ -62,6 +63,15 @@ void gtp_front_end::register_analysis_commands() {
     registry_.add("winkirvo-territory", [this](const arguments& a) {
         a.require(0);
         return territory_map();
+    });
+    // What a long session must keep bounded, for the soak test.
+    registry_.add("winkirvo-memory", [this](const arguments& a) {
+        a.require(0);
+        const engine& e = control_.m_game.eng();
+        return "proofs " + std::to_string(e.proofs->count()) + " proof_size " +
+               std::to_string(e.proofs->total_size()) + " tables_alive " +
+               std::to_string(transposition_table::alive()) + " largest_table " +
+               std::to_string(transposition_table::largest());
     });
 }
 

@@ -83,6 +83,8 @@ void gtp_front_end::register_commands() {
         return undo();
     });
     registry_.add("fixed_handicap", [this](const arguments& a) { return fixed_handicap(a); });
+    registry_.add("place_free_handicap",
+                  [this](const arguments& a) { return place_free_handicap(a); });
     registry_.add("set_free_handicap", [this](const arguments& a) { return set_free_handicap(a); });
     registry_.add("showboard", [this](const arguments& a) {
         a.require(0);
@@ -164,6 +166,19 @@ std::string gtp_front_end::fixed_handicap(const arguments& a) {
     const int side_stones = n >= 8 ? 4 : n >= 6 ? 2 : 0;
     stones.insert(stones.end(), sides, sides + side_stones);
     if (n >= 5 && n % 2 == 1) stones.push_back({10, 10});
+    place_handicap_stones(stones);
+    return vertex_list(stones);
+}
+
+// The engine's own handicap points; beyond 13 stones more would add
+// nothing, and the protocol lets the engine place fewer than asked.
+std::string gtp_front_end::place_free_handicap(const arguments& a) {
+    a.require(1);
+    const int n = a.integer(0);
+    if (n < 2 || n >= 19 * 19) throw failure("invalid number of stones");
+    require_empty_board();
+    std::vector<vertex> stones;
+    for (const point* p : control_.m_game.eng().handicap_points(n)) stones.push_back({p->x, p->y});
     place_handicap_stones(stones);
     return vertex_list(stones);
 }

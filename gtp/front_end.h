@@ -57,6 +57,7 @@ class gtp_front_end {
     std::string play(const gtp::arguments& a);
     std::string undo();
     std::string fixed_handicap(const gtp::arguments& a);
+    std::string place_free_handicap(const gtp::arguments& a);
     std::string set_free_handicap(const gtp::arguments& a);
     std::string showboard();
     std::string list_stones(const gtp::arguments& a);

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "engine/diagnostics.h"
+#include "game/crash_record.h"
 #include "game/program_options.h"
 #include "gtp/front_end.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
         i += used;
     }
     gtp_front_end front_end(options);
+    install_crash_save(front_end.control());
     front_end.commands().run(std::cin, std::cout);
     return 0;
 }

@@ -70,19 +70,23 @@ std::string gtp_front_end::genmove(const arguments& a, generation kind) {
 }
 
 // In place of the pass just played: a legal move on a liberty of an enemy
-// string the engine rates dead, preferring one that does not put the mover
-// in atari; null (the pass stands) when there is none.
+// string the engine rates dead that brings back no board of the game,
+// preferring one that does not put the mover in atari; null (the pass
+// stands) when there is none.
 point* gtp_front_end::cleanup_move(int colour) {
     control_.undo();
     engine& e = analysis_engine();
     e.evaluate(colour);
+    e.collect_game_boards();
     point* fallback = nullptr;
     point* chosen = nullptr;
     for (int k = 0; k < e.n_points && chosen == nullptr; ++k) {
         const point* p = e.points[k];
         if (p->colour != -colour || !is_dead_stone(p)) continue;
         for (point* liberty : p->str_ptr->liberties.to_vector()) {
-            if (!e.is_legal_move(liberty, colour)) continue;
+            if (!e.is_legal_move(liberty, colour) || e.repeats_game_board(liberty, colour)) {
+                continue;
+            }
             if (fallback == nullptr) fallback = liberty;
             if (e.is_sensible_move(liberty, colour)) {
                 chosen = liberty;

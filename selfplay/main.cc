@@ -8,6 +8,7 @@
 #include <string>
 
 #include "engine/diagnostics.h"
+#include "game/crash_record.h"
 #include "game/game_control.h"
 #include "game/program_options.h"
 
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     console_ui ui;
     game_control control(ui, [](engine& e) { return e.score_estimate(); });
     control.new_document();
+    install_crash_save(control);
     if (options.use_seed) {
         control.m_nSeed = options.seed;
         control.new_game();

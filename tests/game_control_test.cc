@@ -506,6 +506,37 @@ TEST_F(RefusedFile, ReaderErrorsAndEmptyFiles) {
     EXPECT_TRUE(document_state(doc) == before);
 }
 
+// Files from anywhere: each is read as the game it holds, or refused with a
+// message and the document as it was.
+TEST_F(RefusedFile, HostileFiles) {
+    const std::string game = "(;B[dd];W[pp])";
+    auto expect_read = [&](const std::string& contents, const char* what) {
+        ui.messages.clear();
+        EXPECT_TRUE(doc.load_text(contents)) << what;
+        EXPECT_TRUE(ui.messages.empty()) << what;
+        EXPECT_EQ(last_point(), "pp") << what;
+        EXPECT_EQ(test::board_mismatch(doc.m_game.eng()), "") << what;
+    };
+    {
+        // 50 MB, nearly all of it one comment on one line.
+        const char* big = "hostile_file_test.sgf";
+        std::ofstream(big, std::ios::binary)
+            << "(;C[" << std::string(50'000'000, 'x') << "];B[dd];W[pp])";
+        ui.messages.clear();
+        EXPECT_TRUE(doc.open_file(big));
+        std::remove(big);
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_EQ(last_point(), "pp");
+    }
+    expect_read("\xef\xbb\xbf" + game, "a byte order mark");
+    expect_read("(;PB[\xff\xfe\xc3(]C[\xed\xa0\x80];B[dd];W[pp])", "invalid UTF-8");
+    expect_read(game + std::string(1000000, 'y'), "a long line after the game");
+    expect_refused(std::string("(;B[dd]\0;W[pp])", 15),
+                   std::string("Illegal first character of property name: \0 (0).\n(Null "
+                               "character probably indicates unexpected end of file.)",
+                               108));
+}
+
 TEST_F(RefusedFile, OpeningAndSavingFiles) {
     EXPECT_EQ(doc.title(), file_name);
     EXPECT_FALSE(doc.open_file("no/such/file.sgf"));

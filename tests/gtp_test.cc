@@ -94,7 +94,16 @@ TEST_F(Gtp, RegistryListsAndKnowsItsCommands) {
         EXPECT_EQ(ok("known_command " + name), "true") << name;
     }
     EXPECT_GE(count, 17);
-    EXPECT_NE(list.find("\nplay\n"), std::string::npos);
+    // Every command of the protocol's version 2, which the GUIs and the
+    // server clients may send.
+    for (const char* name :
+         {"protocol_version", "name", "version", "known_command", "list_commands", "quit",
+          "boardsize", "clear_board", "komi", "fixed_handicap", "place_free_handicap",
+          "set_free_handicap", "play", "genmove", "undo", "time_settings", "time_left",
+          "final_score", "final_status_list", "loadsgf", "reg_genmove", "showboard"}) {
+        EXPECT_NE(("\n" + list + "\n").find("\n" + std::string(name) + "\n"), std::string::npos)
+            << name;
+    }
     EXPECT_EQ(ok("known_command no_such_command"), "false");
     EXPECT_EQ(run("known_command"), "? syntax error\n\n");
     EXPECT_FALSE(front->commands().quit_requested());

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/data_files.h"
 #include "engine/move_choice.h"
 #include "engine/random.h"
 #include "engine/state.h"
@@ -301,6 +302,95 @@ TEST(CandidateCollection, TheOpenThirdLinePointIsACandidate) {
     // Every other point keeps the network's neutral value.
     EXPECT_EQ(e.at(10, 10)->score, 0.5);
     EXPECT_EQ(e.no_moves, 10);
+}
+
+// The capture cycle of the lower left corner: Black B1 (with A2, A3) against
+// White B2, C2, D1.  Black C1 puts B1-C1 in atari, White A1 takes the two
+// stones, Black B1 takes A1 back, and after a White pass Black C1 starts the
+// cycle again: the simple ko rule never stops it.
+struct capture_cycle {
+    engine e;
+    capture_cycle() {
+        std::vector<std::string> picture(16, "");
+        picture.insert(picture.end(), {"X", "XOO", ".X.O"});
+        test::place(e, picture);
+        if (e.turn() != -1) e.play_move(e.pass_point, 1);
+    }
+    point* c1() { return e.at(3, 19); }
+    point* b1() { return e.at(2, 19); }
+    point* a1() { return e.at(1, 19); }
+    void play(point* p, int colour) { e.play_move(p, colour); }
+};
+
+// The same corner on a board with nothing else to play: Black owns the upper
+// left, White the rest, both with single-point eyes on the even points; the
+// White stones of the corner belong to White's group along the edge.
+std::vector<std::string> full_board_cycle() {
+    auto black = [](int x, int y) { return (x <= 9 && y <= 16) || (x == 1 && y >= 17); };
+    std::vector<std::string> rows;
+    for (int y = 1; y <= 19; ++y) {
+        std::string row;
+        for (int x = 1; x <= 19; ++x) {
+            const bool own_neighbours =
+                black(x, y) == black(x - 1, y) && black(x, y) == black(x + 1, y) &&
+                black(x, y) == black(x, y - 1) && black(x, y) == black(x, y + 1);
+            const bool eye = x % 2 == 0 && y % 2 == 0 && own_neighbours && y < 18;
+            row += eye ? '.' : black(x, y) ? 'X' : 'O';
+        }
+        rows.push_back(row);
+    }
+    rows[18].replace(0, 3, ".X.");  // A1 empty, B1 Black, C1 empty
+    return rows;
+}
+
+TEST(RepeatedBoards, TheComputerNeverRetakesIntoARepeatedBoard) {
+    // With the shipped networks the computer values the retake highly.
+    set_data_dir(std::string(WINKIRVO_REGRESS_DIR) + "/../../data");
+    engine e;
+    set_data_dir("");
+    test::place(e, full_board_cycle());
+    ASSERT_EQ(test::board_mismatch(e), "");
+    if (e.turn() != -1) e.play_move(e.pass_point, 1);
+    point* c1 = e.at(3, 19);
+    point* b1 = e.at(2, 19);
+    point* a1 = e.at(1, 19);
+    e.play_move(e.pass_point, -1);
+    e.play_move(c1, 1);
+    e.play_move(a1, -1);  // takes B1 and C1
+    ASSERT_EQ(b1->colour, 0);
+    e.collect_game_boards();
+    // The walk back through the records ends on the empty board.
+    EXPECT_EQ(e.game_boards.back(), position_key::board_words{});
+    // Taking A1 back would bring back the board before Black's C1; the
+    // simple ko rule alone allows it, for a person or a file.
+    EXPECT_TRUE(e.repeats_game_board(b1, 1));
+    EXPECT_TRUE(e.is_legal_move(b1, 1));
+    EXPECT_FALSE(e.repeats_game_board(c1, 1));
+    EXPECT_FALSE(e.repeats_game_board(e.pass_point, 1));
+    set_random_seed(1);
+    e.set_depth_limits(2, 2, 2);
+    EXPECT_EQ(e.generate_move(1), e.pass_point);
+    EXPECT_EQ(e.check_position(), 0);
+    EXPECT_EQ(test::board_mismatch(e), "");
+}
+
+TEST(RepeatedBoards, AStoneRepeatsOnlyABoardTheGameHasHad) {
+    test::scoped_data_dir none;
+    capture_cycle c;
+    // Before the cycle has run once, C1 makes a new board.
+    c.e.collect_game_boards();
+    EXPECT_FALSE(c.e.repeats_game_board(c.c1(), 1));
+    c.play(c.e.pass_point, -1);
+    c.play(c.c1(), 1);
+    c.play(c.a1(), -1);
+    c.play(c.b1(), 1);
+    c.play(c.e.pass_point, -1);
+    c.e.collect_game_boards();
+    EXPECT_TRUE(c.e.repeats_game_board(c.c1(), 1));
+    // White's capture at A1 would repeat too, once C1 were played again.
+    c.play(c.c1(), 1);
+    c.e.collect_game_boards();
+    EXPECT_TRUE(c.e.repeats_game_board(c.a1(), -1));
 }
 
 }  // namespace

@@ -116,6 +116,29 @@ TEST(NeuralNet, MissingFileAnswersOneHalf) {
     EXPECT_DOUBLE_EQ(out[1], 0.5);
 }
 
+TEST(NeuralNet, GarbageIsRefusedAndAnswersOneHalf) {
+    test::scoped_data_dir dir;
+    const std::pair<std::string, std::string> files[] = {
+        {std::string("\xef\xbb\xbf\0\xff(;B[dd])", 11), "no weights in it"},
+        {"1 2 nan 4", "a weight out of range"},
+        {"1 -inf", "a weight out of range"},
+        {"1 2e300 3", "a weight out of range"},
+    };
+    for (const auto& [contents, reason] : files) {
+        dir.write("bad.dat", "1 1 1 1 1 1");
+        neural_net net(2, 2, 1, "bad.dat");
+        net.read_file();
+        dir.write("bad.dat", contents);
+        test::diag_capture log;
+        net.read_file();
+        EXPECT_EQ(log.text(), "Loading file bad.dat refused: " + reason + "\n") << contents;
+        const double in[2] = {1.0, 1.0};
+        double out[1] = {};
+        net.evaluate(in, out);
+        EXPECT_DOUBLE_EQ(out[0], 0.5) << contents;
+    }
+}
+
 TEST(NeuralNet, WrittenFileHasTheReadLayoutAndReadsBack) {
     test::scoped_data_dir dir;
     neural_net net(2, 2, 2, "out.dat");

@@ -62,3 +62,5 @@
 #? [syntax error]
 47 winkirvo-territory K10
 #? [syntax error]
+48 winkirvo-memory
+#? [proofs \d+ proof_size \d+ tables_alive \d+ largest_table \d+]

@@ -29,3 +29,29 @@ clear_board
 #? []
 18 printsgf
 #? [[\s\S]*HA\[3\]KM\[5\.500000\]\nAB\[as\]\[sa\]\[jj\]\nPL\[W\]\n\)]
+# Free handicap on the engine's own points, as handicap stones; never more
+# than 13.
+clear_board
+30 place_free_handicap 3
+#? [D16 Q4 D4]
+31 place_free_handicap 2
+#? [board not empty]
+32 undo
+#? [cannot undo]
+33 printsgf
+#? [[\s\S]*HA\[3\][\s\S]*\nAB\[dd\]\[pp\]\[dp\]\nPL\[W\]\n\)]
+clear_board
+34 place_free_handicap 1
+#? [invalid number of stones]
+35 place_free_handicap 361
+#? [invalid number of stones]
+36 place_free_handicap many
+#? [syntax error]
+37 place_free_handicap 100
+#? [D16 Q4 D4 Q16 Q10 D10 K4 K16 K10 C17 C3 R17 R3]
+38 play w C4
+#? []
+39 undo
+#? []
+40 undo
+#? [cannot undo]

@@ -7,6 +7,8 @@
 #? [0\.95]
 4 known_command play
 #? [true]
+41 known_command place_free_handicap
+#? [true]
 5 known_command no_such_command
 #? [false]
 6 list_commands
