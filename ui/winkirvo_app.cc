@@ -5,6 +5,8 @@
 #include <wx/filehistory.h>
 #include <wx/printdlg.h>
 
+#include "engine/diagnostics.h"
+#include "game/crash_record.h"
 #include "ui/about_dlg.h"
 #include "ui/art.h"
 #include "ui/commands.h"
@@ -46,6 +48,7 @@ bool CWinKirvoApp::OnInit() {
     SetTopWindow(frame_);
     bind_commands();
     if (!open_command_line()) return false;
+    install_crash_message();
     frame_->Show();
     frame_->Update();
     return true;
@@ -61,6 +64,16 @@ bool CWinKirvoApp::open_command_line() {
     // Whatever its extension, the file is read as a game; the reader says
     // what is wrong with one that is not.
     return argc < 2 || document()->OnOpenDocument(argv[1]);
+}
+
+void CWinKirvoApp::install_crash_message() {
+    // When a failed check ends the program, the game is saved first and the
+    // person is told where the message and the game are.
+    diag::set_crash_hook([this](const std::string& message) {
+        const std::string saved = save_game_on_crash(document()->control());
+        ui_prompts().message(
+            frame_, wxString::FromUTF8(message + "\n\nThe message is in error.txt. " + saved));
+    });
 }
 
 int CWinKirvoApp::OnExit() {

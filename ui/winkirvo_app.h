@@ -22,6 +22,7 @@ class CWinKirvoApp : public wxApp {
     CMainFrame* frame_ = nullptr;
 
     bool open_command_line();
+    void install_crash_message();
     void bind_commands();
     void on_idle(wxIdleEvent& event);
     void print_preview();
