@@ -152,18 +152,24 @@ TEST(PlayerPropertiesDlg, RadioButtonsGreyTheDepthsOfAPerson) {
     enabled(black, false);
     enabled(white, true);
 
-    // A person's depths are still read, and checked.
+    // A person's depths are still read, and checked (greyed, they cannot
+    // take the focus).
     show(dialog);
     edit(dialog, control_id::black_life_death).ChangeValue("1001");
     EXPECT_FALSE(dialog.accept());
     EXPECT_EQ(messages.list,
               std::vector<std::string>{"Please enter an integer between 0 and 1000."});
-    EXPECT_TRUE(has_focus(edit(dialog, control_id::black_life_death)));
     edit(dialog, control_id::black_life_death).ChangeValue("7");
+    edit(dialog, control_id::white_status).ChangeValue("-1");
+    EXPECT_FALSE(dialog.accept());
+    EXPECT_TRUE(has_focus(edit(dialog, control_id::white_status)));
+    edit(dialog, control_id::white_status).ChangeValue("5");
     EXPECT_TRUE(dialog.accept());
     EXPECT_FALSE(dialog.values().black_computer);
     EXPECT_TRUE(dialog.values().white_computer);
     EXPECT_EQ(dialog.values().black_life_death, 7);
+    EXPECT_EQ(dialog.values().white_status, 5);
+    EXPECT_EQ(messages.list.size(), 2u);
     dialog.Hide();
 }
 
