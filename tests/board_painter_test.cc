@@ -87,8 +87,7 @@ int index_of(const std::vector<drawn>& list, const drawn& d) {
 // territory to show.
 struct shipped_networks : test::scoped_data_dir {
     shipped_networks() {
-        const std::filesystem::path data =
-            std::filesystem::path(__FILE__).parent_path().parent_path() / "data";
+        const std::filesystem::path data = WINKIRVO_SOURCE_DATA_DIR;
         for (const char* name : {"harass.dat", "safe_19_10.dat", "terr.dat"}) {
             std::filesystem::copy_file(data / name, path(name));
         }

@@ -157,7 +157,8 @@ TEST(PlayerPropertiesDlg, RadioButtonsGreyTheDepthsOfAPerson) {
     enabled(black, false);
     enabled(white, true);
 
-    // A person's depths are still read, and checked.
+    // A person's depths are still read, and checked (greyed, they cannot
+    // take the focus).
     show(dialog);
     edit(dialog, control_id::black_life_death).ChangeValue("1001");
     EXPECT_FALSE(dialog.accept());
@@ -165,10 +166,16 @@ TEST(PlayerPropertiesDlg, RadioButtonsGreyTheDepthsOfAPerson) {
               std::vector<std::string>{"Please enter an integer between 0 and 1000."});
     // The field is greyed: it cannot take the focus, which stays in the dialog.
     edit(dialog, control_id::black_life_death).ChangeValue("7");
+    edit(dialog, control_id::white_status).ChangeValue("-1");
+    EXPECT_FALSE(dialog.accept());
+    EXPECT_TRUE(has_focus(edit(dialog, control_id::white_status)));
+    edit(dialog, control_id::white_status).ChangeValue("5");
     EXPECT_TRUE(dialog.accept());
     EXPECT_FALSE(dialog.values().black_computer);
     EXPECT_TRUE(dialog.values().white_computer);
     EXPECT_EQ(dialog.values().black_life_death, 7);
+    EXPECT_EQ(dialog.values().white_status, 5);
+    EXPECT_EQ(messages.list.size(), 2u);
     dialog.Hide();
 }
 
