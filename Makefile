@@ -6,6 +6,8 @@
 #   make fuzz   fuzzes the SGF loading for ten minutes from a random seed
 #   make run    builds in Release and plays one game of the computer against itself
 #               in the console, saved as build/selfplay.sgf
+#   make match  builds winkirvo-gtp in Release and plays MATCH_GAMES games against
+#               MATCH_OPPONENT, refereed by GNU Go; records in build/match
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 TEST_DIR := build/test
@@ -18,7 +20,7 @@ PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libc
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps test bench compare-genmove run fuzz fuzz-build fuzz-run clean
+.PHONY: all deps test bench compare-genmove run match fuzz fuzz-build fuzz-run clean
 
 all: test
 
@@ -95,6 +97,23 @@ run: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-selfplay
 	$(RELEASE_DIR)/selfplay/winkirvo-selfplay --data-dir $(CURDIR)/data --sgf $(CURDIR)/build/selfplay.sgf
+
+# A match of winkirvo-gtp against any GTP program, colours alternating, komi
+# 6.5, every move checked and two-pass games scored (area rules) by GNU Go.
+# "{game}" in a command line becomes the game's number: a seed of its own.
+MATCH_GAMES ?= 20
+MATCH_OPPONENT ?= gnugo --mode gtp --level 10
+MATCH_ENGINE ?= $(CURDIR)/$(RELEASE_DIR)/gtp/winkirvo-gtp --data-dir $(CURDIR)/data --seed {game}
+MATCH_DIR ?= build/match
+match:
+	@command -v python3 >/dev/null || { $(SUDO) apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq python3; }
+	@command -v gnugo >/dev/null || [ -x /usr/games/gnugo ] || { $(SUDO) apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq gnugo; }
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-gtp
+	python3 tools/match.py --games $(MATCH_GAMES) --engine "$(MATCH_ENGINE)" \
+	  --opponent "$(MATCH_OPPONENT)" --out $(MATCH_DIR)
 
 clean:
 	rm -rf build
