@@ -101,10 +101,12 @@ run: deps
 # A match of winkirvo-gtp against any GTP program, colours alternating, komi
 # 6.5, every move checked and two-pass games scored (area rules) by GNU Go.
 # "{game}" in a command line becomes the game's number: a seed of its own.
+# MATCH_TIME > 0 puts both sides on a sudden-death clock of that many seconds.
 MATCH_GAMES ?= 20
 MATCH_OPPONENT ?= gnugo --mode gtp --level 10
 MATCH_ENGINE ?= $(CURDIR)/$(RELEASE_DIR)/gtp/winkirvo-gtp --data-dir $(CURDIR)/data --seed {game}
 MATCH_DIR ?= build/match
+MATCH_TIME ?= 0
 match:
 	@command -v python3 >/dev/null || { $(SUDO) apt-get update -qq && \
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq python3; }
@@ -113,7 +115,7 @@ match:
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-gtp
 	python3 tools/match.py --games $(MATCH_GAMES) --engine "$(MATCH_ENGINE)" \
-	  --opponent "$(MATCH_OPPONENT)" --out $(MATCH_DIR)
+	  --opponent "$(MATCH_OPPONENT)" --out $(MATCH_DIR) --main-time $(MATCH_TIME)
 
 clean:
 	rm -rf build

@@ -7,7 +7,9 @@ The engine plays Black in odd games and White in even ones, komi 6.5.  The
 referee (GNU Go with area rules) is told every move: a move it refuses loses,
 and so do a crash, a refused command and a move that takes longer than the
 time-out.  Games that end in two passes, or reach the move cap, are scored
-by the referee's final_score.  "{game}" in a command line is replaced by the
+by the referee's final_score.  With --main-time both sides play under a
+sudden-death clock (time_settings, then time_left before every move) and a
+side whose time runs out loses.  "{game}" in a command line is replaced by the
 game's number (a different seed for every game).  Each result is printed as
 the game ends; then the win rate with its Wilson 95% interval and the median
 and 90th-percentile seconds per move of both sides.  The records are written
@@ -98,30 +100,38 @@ def write_sgf(path, size, komi, black, white, moves, result):
                   f"RE[{result}]\n{body})\n")
 
 
-def new_game(program, size, komi):
+def new_game(program, size, komi, main_time=0):
     program.send(f"boardsize {size}")
     program.send("clear_board")
     program.send(f"komi {komi}")
+    if main_time > 0:
+        program.send(f"time_settings {main_time} 0 0")
 
 
 def play_game(players, referee, args, times):
     """Plays one game; players maps "B" and "W" to (Gtp, side name).
     Returns the result ("B+12.5", "W+R", "B+F" ...), the reason and the moves."""
     for program, _ in players.values():
-        new_game(program, args.size, args.komi)
+        new_game(program, args.size, args.komi, args.main_time)
     new_game(referee, args.size, args.komi)
+    clock = {"B": float(args.main_time), "W": float(args.main_time)}
     moves = []
     passes = 0
     colour = "B"
     while passes < 2 and len(moves) < args.max_moves:
         other = "W" if colour == "B" else "B"
         mover, side = players[colour]
-        start = time.monotonic()
         try:
+            if args.main_time > 0:
+                mover.send(f"time_left {colour} {max(0, int(clock[colour]))} 0")
+            start = time.monotonic()
             vertex = mover.send(f"genmove {colour}", timeout=args.timeout)
         except GtpError as error:
             return f"{other}+F", str(error), moves
         times[side].append(time.monotonic() - start)
+        clock[colour] -= times[side][-1]
+        if args.main_time > 0 and clock[colour] < 0:
+            return f"{other}+T", f"{side} lost on time", moves
         if vertex.lower() == "resign":
             return f"{other}+R", f"{side} resigned", moves
         try:
@@ -164,6 +174,7 @@ def main():
     parser.add_argument("--komi", type=float, default=6.5)
     parser.add_argument("--size", type=int, default=19)
     parser.add_argument("--max-moves", type=int, default=600)
+    parser.add_argument("--main-time", type=int, default=0, help="sudden-death seconds a side")
     parser.add_argument("--timeout", type=float, default=300.0, help="seconds for one move")
     parser.add_argument("--out", default="build/match")
     args = parser.parse_args()
