@@ -44,6 +44,10 @@ class Gtp:
                                         stderr=subprocess.DEVNULL, text=True, bufsize=1)
         self.lines = queue.Queue()
         threading.Thread(target=self._read, daemon=True).start()
+        try:
+            self.name = self.send("name")
+        except GtpError:
+            pass  # the file's name stands
 
     def _read(self):
         for line in self.process.stdout:
@@ -146,7 +150,10 @@ def play_game(players, referee, args, times):
         passes = passes + 1 if vertex.lower() == "pass" else 0
         colour = other
     reason = "two passes" if passes == 2 else f"{args.max_moves} moves"
-    return referee.send("final_score", timeout=120), reason, moves
+    try:
+        return referee.send("final_score", timeout=600), reason, moves
+    except GtpError as error:
+        return "?", f"{reason}, not scored: {error}", moves
 
 
 def wilson(wins, n, z=1.96):
