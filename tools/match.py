@@ -187,12 +187,12 @@ def main():
     args = parser.parse_args()
     os.makedirs(args.out, exist_ok=True)
 
-    referee = Gtp(args.referee)
     times = {"engine": [], "opponent": []}
     wins = 0
     for game in range(1, args.games + 1):
         engine = Gtp(args.engine.replace("{game}", str(game)))
         opponent = Gtp(args.opponent.replace("{game}", str(game)))
+        referee = Gtp(args.referee)  # fresh each game: a late answer cannot leak
         engine_colour = "B" if game % 2 == 1 else "W"
         opponent_colour = "W" if engine_colour == "B" else "B"
         players = {engine_colour: (engine, "engine"), opponent_colour: (opponent, "opponent")}
@@ -201,6 +201,7 @@ def main():
         finally:
             engine.close()
             opponent.close()
+            referee.close()
         won = result.startswith(engine_colour)
         wins += won
         names = {engine_colour: engine.name, opponent_colour: opponent.name}
@@ -208,7 +209,6 @@ def main():
         write_sgf(path, args.size, args.komi, names["B"], names["W"], moves, result)
         print(f"game {game:2d}: engine {engine_colour}  {result:8s} {'win ' if won else 'loss'} "
               f"{len(moves):3d} moves ({reason})  {path}", flush=True)
-    referee.close()
 
     low, high = wilson(wins, args.games)
     print(f"\n{args.engine}\n  against {args.opponent}")
