@@ -14,6 +14,8 @@
 #               against itself in the console instead, saved as build/selfplay.sgf
 #   make screenshot  writes build/screenshot.png: the window at 1000 x 800 with a
 #               game in progress and the evaluations on (on a virtual display)
+#   make match  builds winkirvo-gtp in Release and plays MATCH_GAMES games against
+#               MATCH_OPPONENT, refereed by GNU Go; records in build/match
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 TEST_DIR := build/test
@@ -30,7 +32,7 @@ PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libc
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps test bench compare-genmove run screenshot fuzz fuzz-build fuzz-run soak clean
+.PHONY: all deps test bench compare-genmove run screenshot match fuzz fuzz-build fuzz-run soak clean
 
 all: test
 
@@ -145,6 +147,25 @@ screenshot: deps
 	  HOME=$(CURDIR)/$(TEST_DIR)/tests/ui/work WINKIRVO_DATA=$(CURDIR)/data \
 	  xvfb-run -a -s "-screen 0 1280x1024x24" ./winkirvo_ui_tests --gtest_filter=Desktop.Screenshot
 	@echo "The window is in build/screenshot.png"
+
+# A match of winkirvo-gtp against any GTP program, colours alternating, komi
+# 6.5, every move checked and two-pass games scored (area rules) by GNU Go.
+# "{game}" in a command line becomes the game's number: a seed of its own.
+# MATCH_TIME > 0 puts both sides on a sudden-death clock of that many seconds.
+MATCH_GAMES ?= 20
+MATCH_OPPONENT ?= gnugo --mode gtp --level 10
+MATCH_ENGINE ?= $(CURDIR)/$(RELEASE_DIR)/gtp/winkirvo-gtp --data-dir $(CURDIR)/data --seed {game}
+MATCH_DIR ?= build/match
+MATCH_TIME ?= 0
+match:
+	@command -v python3 >/dev/null || { $(SUDO) apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq python3; }
+	@command -v gnugo >/dev/null || [ -x /usr/games/gnugo ] || { $(SUDO) apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq gnugo; }
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-gtp
+	python3 tools/match.py --games $(MATCH_GAMES) --engine "$(MATCH_ENGINE)" \
+	  --opponent "$(MATCH_OPPONENT)" --out $(MATCH_DIR) --main-time $(MATCH_TIME)
 
 clean:
 	rm -rf build

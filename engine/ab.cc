@@ -434,6 +434,8 @@ bool live_goal::is_terminal(point_set& targets, int depth, int max_depth, int& v
     group* g = main_stone(targets)->group_ref;
     const int v = g->life_status();
     if (v != 0) return decided(value, v);
+    // Open from the limit on, not only at it: at a life-and-death depth of 0
+    // the root's replies end the reading instead of never meeting the limit.
     return open_until_limit(depth, max_depth, value);
 }
 

@@ -218,7 +218,9 @@ void group::prune_false_eyes(point_set& t) {
     for (int i = 0; i < t.count(); ++i) {
         point* p = t.next();
         if (is_capturable_single(p) && full_eye_points.contains(p)) continue;
-        for (int k = 0; k < p->n_neighbours && eye_points.contains(p); ++k) {
+        // Every neighbour is looked at, even after p has lost its class:
+        // each enemy stone that splits the eye lowers p's neighbours again.
+        for (int k = 0; k < p->n_neighbours; ++k) {
             point* r = p->neighbours[k];
             const bool in_region = region.contains(r);
             if (!in_region || r->colour != 0 || eye_points.contains(r)) {
@@ -235,7 +237,7 @@ void group::prune_false_eyes(point_set& t) {
                 if (p->colour == -colour && p->str_ptr->stones.count() <= 2) {
                     lower_neighbours(p, t);
                 }
-            } else {
+            } else if (half_eye_points.contains(p)) {
                 drop_class(p, t);
                 lower_neighbours(p, t);
             }
@@ -276,8 +278,8 @@ int group::eye_shape_value(const point_set& q, bool optimistic) {
     }
 }
 
-int group::pure_value(const point_set& component, bool optimistic) {
-    point_set q = component;
+// Prunes q itself: the atari safety is then tested on what is left.
+int group::pure_value(point_set& q, bool optimistic) {
     int b = eye_shape_value(q, optimistic);
     prune_false_eyes(q);
     if (q.empty()) return 0;

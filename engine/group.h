@@ -94,7 +94,7 @@ public:
     int component_value(point_set& q, bool optimistic);
     // Value in half eyes of a small eye shape, by size and form alone.
     static int eye_shape_value(const point_set& q, bool optimistic);
-    int pure_value(const point_set& q, bool optimistic);
+    int pure_value(point_set& q, bool optimistic);
     int nakade_value(str* o, const point_set& q, bool optimistic);
     // Removes from t the points that cannot become real eyes, lowering the
     // classes of their neighbours.

@@ -151,8 +151,9 @@ bool group::flood(double t, std::vector<point*>* entered) {
     auto enter = [&](point* p) {
         visited.add(p);
         queue.push_back(p);
+        if (queue.size() > limit) return false;
         if (entered != nullptr) entered->push_back(p);
-        return queue.size() <= limit;
+        return true;
     };
     for (point* p : stones.to_vector()) {
         if (!enter(p)) return false;
@@ -197,7 +198,8 @@ double group::bisect_enclosure(double* upper) {
     return mid;
 }
 
-// Where the flood at t gets out: the entered point of highest enemy strength.
+// Where the flood at t gets out: of the size + 20 points it may enter, the
+// one of highest enemy strength.
 point* group::enclosure_gap(double t) {
     std::vector<point*> entered;
     flood(t, &entered);

@@ -76,9 +76,13 @@ void gtp_front_end::register_analysis_commands() {
 }
 
 void gtp_front_end::apply_depths() {
-    control_.m_nBlackStatusDepth = control_.m_nWhiteStatusDepth = options_.status_depth;
-    control_.m_nBlackConnectionDepth = control_.m_nWhiteConnectionDepth = options_.connection_depth;
-    control_.m_nBlackLifeDeathDepth = control_.m_nWhiteLifeDeathDepth = options_.life_death_depth;
+    apply_depths(options_);
+}
+
+void gtp_front_end::apply_depths(const program_options& depths) {
+    control_.m_nBlackStatusDepth = control_.m_nWhiteStatusDepth = depths.status_depth;
+    control_.m_nBlackConnectionDepth = control_.m_nWhiteConnectionDepth = depths.connection_depth;
+    control_.m_nBlackLifeDeathDepth = control_.m_nWhiteLifeDeathDepth = depths.life_death_depth;
 }
 
 // Readies the engine for analysis of the position on the board: the

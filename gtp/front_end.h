@@ -9,6 +9,7 @@
 
 #include "game/game_control.h"
 #include "game/program_options.h"
+#include "gtp/game_clock.h"
 #include "gtp/gtp.h"
 
 using gtp_options = program_options;
@@ -39,6 +40,7 @@ class gtp_front_end {
     protocol_ui ui_;
     game_control control_;
     gtp::registry registry_;
+    game_clock clock_;
     // For each play since the game began, the entries it added to the
     // record: 2 when a pass for the other colour had to come first.
     std::vector<int> entries_per_play_;
@@ -48,6 +50,7 @@ class gtp_front_end {
     void register_move_commands();
     void session_settings();
     void apply_depths();
+    void apply_depths(const program_options& depths);
     engine& analysis_engine();
     [[noreturn]] void fail_with_message(const std::string& fallback);
     void require_empty_board() const;

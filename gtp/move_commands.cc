@@ -1,7 +1,7 @@
 // The protocol's commands for the computer's moves and the end of the game:
 // genmove, reg_genmove, kgs-genmove_cleanup, final_score, final_status_list,
-// and the time commands, which the engine accepts but does not use (its
-// reading depths alone bound its thinking).
+// and the time commands: under a clock the reading depths of each move are
+// capped by the time there is for it.
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -24,19 +24,20 @@ void gtp_front_end::register_move_commands() {
         return final_score();
     });
     registry_.add("final_status_list", [this](const arguments& a) { return final_status_list(a); });
-    registry_.add("time_settings", [](const arguments& a) {
+    registry_.add("time_settings", [this](const arguments& a) {
         a.require(3);
         // Times and stone counts: a negative one is not a clock.
         for (int i = 0; i < 3; ++i) {
             if (a.integer(i) < 0) throw failure("syntax error");
         }
+        clock_.settings(a.integer(0), a.integer(1), a.integer(2));
         return std::string();
     });
-    registry_.add("time_left", [](const arguments& a) {
+    registry_.add("time_left", [this](const arguments& a) {
         a.require(3);
-        a.colour(0);
-        a.integer(1);
-        a.integer(2);
+        const int colour = a.colour(0);
+        if (a.integer(1) < 0 || a.integer(2) < 0) throw failure("syntax error");
+        clock_.left(colour, a.integer(1), a.integer(2));
         return std::string();
     });
 }
@@ -50,7 +51,9 @@ std::string gtp_front_end::genmove(const arguments& a, generation kind) {
     const subtractive_random random_before = random_generator();
     const bool out_of_turn = colour != control_.m_nSide;
     if (out_of_turn && !control_.human_pass()) fail_with_message("cannot move");
+    apply_depths(depths_for_budget(options_, clock_.move_budget(colour)));
     point* move = control_.play_computer_move();
+    apply_depths();
     if (move == nullptr) {
         if (out_of_turn) control_.undo();
         fail_with_message("cannot move");

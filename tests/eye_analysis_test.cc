@@ -126,6 +126,20 @@ TEST(EyeAnalysis, AnEyeThatCanBeAtariedFromOutsideLosesAHalfEyeStrictly) {
     EXPECT_EQ(values(g, true), "ca da ea=1");
 }
 
+TEST(EyeAnalysis, AnEyePrunedToNothingIsWorthNothing) {
+    // Eyes at aa and ac; on the top edge ca and da are half eyes beside ea,
+    // a point of the region that cannot be an eye, and pruning leaves nothing
+    // of them.  White at db would atari the wall eb fb fa, but there is no
+    // half eye left to lose: the attacker's strict count sees two eyes.
+    engine e;
+    test::place(e, {".X...XO", "XXX.XXO", ".XO.OOO", "XXOOOO.", "OOO...."});
+    test::build_groups(e);
+    group* g = test::group_at(e, "bb");
+    g->space_value();
+    EXPECT_EQ(values(g, false), "aa=2; ac=2; ca da=0");
+    EXPECT_EQ(g->kill_status(), -1);
+}
+
 TEST(EyeAnalysis, TheShapeTable) {
     engine e;
     auto value = [&e](std::initializer_list<const char*> points, bool optimistic = false) {
@@ -242,6 +256,12 @@ TEST_F(EyeRules, PruningRuleByRule) {
     e.push(pt(e, "kj"), -1);
     EXPECT_EQ(prune({"jj", "kj", "ij"}, {"jj", "ij"}, {}, {"jj", "ij"}), "ij");
     EXPECT_EQ(names(g.half_eye_points), "ij");
+    // Each such stone beside a point takes its neighbours down a step: two
+    // of them take the full eye ji out.
+    e.push(pt(e, "ij"), -1);
+    EXPECT_EQ(prune({"jj", "kj", "ij", "ji"}, {"jj", "ji"}, {}, {"jj"}), "");
+    EXPECT_EQ(names(g.eye_points), "");
+    e.pop();
     e.pop();
     // A small enemy string lowered to half takes its neighbours down too.
     e.push(pt(e, "jj"), -1);

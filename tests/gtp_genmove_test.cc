@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <limits>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "gtp/front_end.h"
+#include "gtp/game_clock.h"
 #include "tests/support/data_dir.h"
 #include "tests/support/gtp_child.h"
 
@@ -106,13 +108,48 @@ TEST_F(Genmove, TimeCommandsAreAccepted) {
     EXPECT_EQ(run("time_settings 300"), "? syntax error\n\n");
     EXPECT_EQ(run("time_settings 300 -1 5"), "? syntax error\n\n");
     EXPECT_EQ(run("time_settings 0 0 0"), "=\n\n");
-    // A clock changes nothing in how deep the engine reads.
+    EXPECT_EQ(run("time_left b -1 0"), "? syntax error\n\n");
+    // One second of absolute time left: the move is read at the shallowest
+    // depths, and the session's depths stay for the analysis commands.
     ok("time_left b 1 0");
     ok("genmove b");
     const engine& e = front->control().m_game.eng();
     EXPECT_EQ(e.max_depth_status, 2);
     EXPECT_EQ(e.max_depth_connection, 2);
-    EXPECT_EQ(e.max_depth_life_death, 2);
+    EXPECT_EQ(e.max_depth_life_death, 1);
+    EXPECT_EQ(front->control().m_nBlackLifeDeathDepth, 2);
+}
+
+TEST(GameClock, TheTimeForAMoveCapsItsDepths) {
+    game_clock clock;
+    EXPECT_EQ(clock.move_budget(1), std::numeric_limits<double>::infinity());
+    clock.settings(600, 30, 10);
+    EXPECT_DOUBLE_EQ(clock.move_budget(-1), 15.0);  // main time over 40 moves
+    clock.left(-1, 40, 0);
+    EXPECT_DOUBLE_EQ(clock.move_budget(-1), 3.0);  // a byo-yomi period's share
+    clock.left(1, 20, 4);
+    EXPECT_DOUBLE_EQ(clock.move_budget(1), 5.0);
+    clock.settings(0, 60, 0);  // byo-yomi without stones: no clock
+    EXPECT_EQ(clock.move_budget(1), std::numeric_limits<double>::infinity());
+
+    program_options deep;
+    deep.status_depth = 20;
+    deep.connection_depth = 16;
+    deep.life_death_depth = 8;
+    auto depths = [&deep](double budget) {
+        const program_options d = depths_for_budget(deep, budget);
+        return std::to_string(d.status_depth) + " " + std::to_string(d.connection_depth) + " " +
+               std::to_string(d.life_death_depth);
+    };
+    EXPECT_EQ(depths(std::numeric_limits<double>::infinity()), "20 16 8");
+    EXPECT_EQ(depths(20.0), "20 16 8");
+    EXPECT_EQ(depths(19.9), "10 8 4");
+    EXPECT_EQ(depths(1.0), "6 5 3");
+    EXPECT_EQ(depths(0.3), "4 3 2");
+    EXPECT_EQ(depths(0.0), "2 2 1");
+    EXPECT_EQ(depths(-3.0), "2 2 1");
+    deep.status_depth = 3;  // never deeper than chosen
+    EXPECT_EQ(depths(5.0), "3 8 4");
 }
 
 TEST_F(Genmove, FinalStatusListSplitsTheStones) {

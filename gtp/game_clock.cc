@@ -1,0 +1,56 @@
+#include "gtp/game_clock.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// Moves the main time is spread over: a game seldom needs more of one side
+// once the opening is played, and a move that guesses low still leaves time.
+constexpr double main_time_moves = 40.0;
+
+}  // namespace
+
+void game_clock::settings(int main_time, int byo_yomi, int stones) {
+    limited_ = !(byo_yomi > 0 && stones == 0);
+    byo_yomi_ = byo_yomi;
+    byo_yomi_stones_ = stones;
+    const remaining start = main_time > 0 ? remaining{main_time, 0} : remaining{byo_yomi, stones};
+    black_ = white_ = start;
+}
+
+void game_clock::left(int colour, int seconds, int stones) {
+    (colour == 1 ? black_ : white_) = remaining{seconds, stones};
+}
+
+double game_clock::move_budget(int colour) const {
+    if (!limited_) return std::numeric_limits<double>::infinity();
+    const remaining& r = of(colour);
+    if (r.stones > 0) return static_cast<double>(r.seconds) / r.stones;
+    const double period =
+        byo_yomi_stones_ > 0 ? static_cast<double>(byo_yomi_) / byo_yomi_stones_ : 0.0;
+    return std::max(r.seconds / main_time_moves, period);
+}
+
+program_options depths_for_budget(const program_options& chosen, double budget) {
+    // Seconds a move needs and the depths that then fit; at 10 8 4 the median
+    // move takes a few hundredths of a second and the longest a few seconds.
+    struct step {
+        double seconds;
+        int status, connection, life_death;
+    };
+    static constexpr step steps[] = {
+        {20.0, max_reading_depth, max_reading_depth, max_reading_depth},
+        {5.0, 10, 8, 4},
+        {1.0, 6, 5, 3},
+        {0.25, 4, 3, 2},
+        {-std::numeric_limits<double>::infinity(), 2, 2, 1},
+    };
+    const step* s = steps;
+    while (budget < s->seconds) ++s;
+    program_options capped = chosen;
+    capped.status_depth = std::min(chosen.status_depth, s->status);
+    capped.connection_depth = std::min(chosen.connection_depth, s->connection);
+    capped.life_death_depth = std::min(chosen.life_death_depth, s->life_death);
+    return capped;
+}
