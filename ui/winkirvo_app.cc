@@ -1,9 +1,13 @@
 #include "ui/winkirvo_app.h"
 
 #include <wx/config.h>
+
 #include <wx/docview.h>
 #include <wx/filehistory.h>
 #include <wx/printdlg.h>
+
+#include <cstdio>
+#include <cstdio>
 
 #include "engine/diagnostics.h"
 #include "game/crash_record.h"
@@ -56,6 +60,10 @@ bool CWinKirvoApp::OnInit() {
 
 bool CWinKirvoApp::open_command_line() {
     // No argument: a new game; a file: that game, paused.
+    if (argc == 2 && argv[1] == "--version") {
+        std::printf("WinKirvo Version 0.94\n");
+        return false;
+    }
     if (argc > 2) {
         ui_prompts().message(frame_, "usage: winkirvo [FILE.sgf]");
         return false;
