@@ -1,12 +1,10 @@
 #include "ui/winkirvo_app.h"
 
 #include <wx/config.h>
-
 #include <wx/docview.h>
 #include <wx/filehistory.h>
 #include <wx/printdlg.h>
 
-#include <cstdio>
 #include <cstdio>
 
 #include "engine/diagnostics.h"
