@@ -59,7 +59,7 @@ bool CWinKirvoApp::OnInit() {
 bool CWinKirvoApp::open_command_line() {
     // No argument: a new game; a file: that game, paused.
     if (argc == 2 && argv[1] == "--version") {
-        std::printf("WinKirvo Version 0.94\n");
+        std::printf("%s\n", version_text);
         return false;
     }
     if (argc > 2) {
