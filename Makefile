@@ -14,6 +14,8 @@
 #               against itself in the console instead, saved as build/selfplay.sgf
 #   make screenshot  writes build/screenshot.png: the window at 1000 x 800 with a
 #               game in progress and the evaluations on (on a virtual display)
+#   make golden rewrites tests/golden/seed1.sgf, the fixed-seed game that make test
+#               compares byte for byte, when a change of play is meant
 #   make match  builds winkirvo-gtp in Release and plays MATCH_GAMES games against
 #               MATCH_OPPONENT, refereed by GNU Go; records in build/match
 SHELL := /bin/bash
@@ -32,7 +34,7 @@ PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libc
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps test bench compare-genmove run screenshot match fuzz fuzz-build fuzz-run soak clean
+.PHONY: all deps test bench compare-genmove run screenshot golden match fuzz fuzz-build fuzz-run soak clean
 
 all: test
 
@@ -147,6 +149,12 @@ screenshot: deps
 	  HOME=$(CURDIR)/$(TEST_DIR)/tests/ui/work WINKIRVO_DATA=$(CURDIR)/data \
 	  xvfb-run -a -s "-screen 0 1280x1024x24" ./winkirvo_ui_tests --gtest_filter=Desktop.Screenshot
 	@echo "The window is in build/screenshot.png"
+
+golden: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-selfplay
+	tests/golden_game.sh write $(CURDIR)/$(RELEASE_DIR)/selfplay/winkirvo-selfplay $(CURDIR)/data \
+	  $(CURDIR)/tests/golden/seed1.sgf
 
 # A match of winkirvo-gtp against any GTP program, colours alternating, komi
 # 6.5, every move checked and two-pass games scored (area rules) by GNU Go.
