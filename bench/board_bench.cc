@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "bench/support/mid_game.h"
-#include "engine/state.h"
+#include "engine/engine.h"
 
 namespace {
 

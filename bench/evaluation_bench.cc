@@ -13,8 +13,8 @@
 
 #include "bench/support/bench_engine.h"
 #include "bench/support/game_positions.h"
-#include "engine/data_files.h"
-#include "engine/state.h"
+#include "engine/base/data_files.h"
+#include "engine/engine.h"
 
 namespace {
 

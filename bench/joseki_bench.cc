@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "engine/diagnostics.h"
-#include "engine/joseki_library.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/engine.h"
+#include "engine/knowledge/joseki_library.h"
 
 namespace {
 

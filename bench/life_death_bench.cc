@@ -13,7 +13,7 @@
 
 #include "bench/support/bench_engine.h"
 #include "bench/support/game_positions.h"
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "tests/support/eye_shapes.h"
 #include "tests/support/group_helpers.h"
 

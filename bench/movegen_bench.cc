@@ -24,7 +24,7 @@
 
 #include "bench/support/bench_engine.h"
 #include "bench/support/game_positions.h"
-#include "engine/data_files.h"
+#include "engine/base/data_files.h"
 #include "game/game.h"
 #include "game/sgf_writer.h"
 

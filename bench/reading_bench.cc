@@ -8,7 +8,7 @@
 
 #include "bench/support/bench_engine.h"
 #include "bench/support/game_positions.h"
-#include "engine/state.h"
+#include "engine/engine.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "bench/support/mid_game.h"
-#include "engine/state.h"
+#include "engine/engine.h"
 
 namespace {
 

@@ -14,8 +14,8 @@
 #include <sstream>
 #include <string>
 
-#include "engine/data_files.h"
-#include "engine/diagnostics.h"
+#include "engine/base/data_files.h"
+#include "engine/base/diagnostics.h"
 #include "fuzz/fuzz_dir.h"
 #include "gtp/front_end.h"
 

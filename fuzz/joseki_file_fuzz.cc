@@ -9,10 +9,10 @@
 #include <fstream>
 #include <string>
 
-#include "engine/data_files.h"
-#include "engine/diagnostics.h"
-#include "engine/joseki_library.h"
-#include "engine/state.h"
+#include "engine/base/data_files.h"
+#include "engine/base/diagnostics.h"
+#include "engine/engine.h"
+#include "engine/knowledge/joseki_library.h"
 #include "fuzz/fuzz_dir.h"
 
 namespace {

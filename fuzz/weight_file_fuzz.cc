@@ -7,9 +7,10 @@
 #include <fstream>
 #include <string>
 
-#include "engine/data_files.h"
-#include "engine/diagnostics.h"
-#include "engine/neural_net.h"
+#include "engine/base/data_files.h"
+#include "engine/base/diagnostics.h"
+#include "engine/knowledge/network_shapes.h"
+#include "engine/knowledge/neural_net.h"
 #include "fuzz/fuzz_dir.h"
 
 namespace {
@@ -33,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
     // The territory network's shape: small, with a bias on both layers.
-    neural_net net(7, 11, 1, "net.dat");
+    neural_net net(territory_network.inputs, territory_network.hidden, territory_network.outputs,
+                   "net.dat");
     net.read_file();
     for (int h = 0; h < net.n_hid; ++h) {
         for (int i = 0; i < net.n_in; ++i) require(acceptable(net.w_in(i, h)));

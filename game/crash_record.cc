@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 #include "game/game_control.h"
 #include "game/sgf_writer.h"
 

@@ -1,6 +1,6 @@
 #include "game/game.h"
 
-#include "engine/random.h"
+#include "engine/base/random.h"
 
 void Game::new_game(int handicap, int seed, bool use_seed) {
     engine_.reset_board();

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 
 class Game {
   public:

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "engine/data_files.h"
+#include "engine/base/data_files.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/connection.h"
-#include "engine/proof_record.h"
-#include "engine/transposition_table.h"
+#include "engine/evaluation/connection.h"
+#include "engine/reading/proof_record.h"
+#include "engine/reading/transposition_table.h"
 #include "gtp/front_end.h"
 
 using gtp::arguments;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 #include "game/crash_record.h"
 #include "game/program_options.h"
 #include "gtp/front_end.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/random.h"
+#include "engine/base/random.h"
 #include "gtp/front_end.h"
 
 using gtp::arguments;

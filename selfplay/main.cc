@@ -7,7 +7,7 @@
 #include <cstring>
 #include <string>
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 #include "game/crash_record.h"
 #include "game/game_control.h"
 #include "game/program_options.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/data_dir.h"
 #include "tests/support/diag_capture.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 #include "game/crash_record.h"
 #include "game/game_control.h"
 #include "tests/support/data_dir.h"

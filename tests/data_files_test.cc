@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/data_files.h"
+#include "engine/base/data_files.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "engine/diagnostics.h"
-#include "engine/random.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/base/random.h"
+#include "engine/engine.h"
 #include "tests/support/data_dir.h"
 #include "tests/support/diag_capture.h"
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/neural_net.h"
+#include "engine/knowledge/neural_net.h"
 #include "train/backprop.h"
 #include "train/dense_examples.h"
 #include "train/sgd.h"

@@ -5,8 +5,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/engine.h"
 #include "tests/support/own_directory.h"
 
 namespace {

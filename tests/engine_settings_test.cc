@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/engine.h"
 #include "tests/support/board_helpers.h"
 
 namespace {

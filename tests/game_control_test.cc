@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/random.h"
+#include "engine/base/random.h"
 #include "game/game_control.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/fake_game_ui.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/group.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/evaluation/group.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/own_directory.h"
 

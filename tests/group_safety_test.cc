@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/board_snapshot.h"
 #include "tests/support/data_dir.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "game/sgf_record.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/data_dir.h"

@@ -9,8 +9,8 @@
 #include <set>
 #include <sstream>
 
-#include "engine/connection.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/evaluation/connection.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/board_snapshot.h"
 #include "tests/support/diag_capture.h"

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/random.h"
+#include "engine/base/random.h"
 #include "gtp/front_end.h"
 #include "gtp/gtp.h"
 #include "tests/support/board_helpers.h"

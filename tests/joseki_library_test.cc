@@ -4,8 +4,8 @@
 #include <set>
 #include <string>
 
-#include "engine/joseki_library.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/knowledge/joseki_library.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/data_dir.h"
 #include "tests/support/diag_capture.h"

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "engine/joseki_library.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/knowledge/joseki_library.h"
 #include "game/sgf_record.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/data_dir.h"

@@ -3,7 +3,7 @@
 // found.
 #include <gtest/gtest.h>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/board_snapshot.h"
 #include "tests/support/eye_shapes.h"

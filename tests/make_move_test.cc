@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "tests/support/board_helpers.h"
 
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/data_files.h"
-#include "engine/move_choice.h"
-#include "engine/random.h"
-#include "engine/state.h"
+#include "engine/base/data_files.h"
+#include "engine/base/random.h"
+#include "engine/engine.h"
+#include "engine/play/move_choice.h"
 #include "game/game.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/data_dir.h"

@@ -5,10 +5,10 @@
 #include <sstream>
 #include <string>
 
-#include "engine/feature_net.h"
-#include "engine/neural_net.h"
-#include "engine/pattern_net.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/knowledge/feature_net.h"
+#include "engine/knowledge/neural_net.h"
+#include "engine/knowledge/pattern_net.h"
 #include "tests/support/data_dir.h"
 #include "tests/support/diag_capture.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/data_dir.h"
 #include "tests/support/ownership_lines.h"

@@ -3,8 +3,8 @@
 #include <memory>
 #include <regex>
 
-#include "engine/proof_base.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/reading/proof_base.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/diag_capture.h"
 

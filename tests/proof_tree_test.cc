@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/proof_tree.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/reading/proof_tree.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/diag_capture.h"
 

@@ -3,7 +3,7 @@
 #include <climits>
 #include <vector>
 
-#include "engine/random.h"
+#include "engine/base/random.h"
 #include "game/game.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/board_snapshot.h"
 

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/board_snapshot.h"
 #include "tests/support/own_directory.h"

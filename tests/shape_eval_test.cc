@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/shape_eval.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/knowledge/shape_eval.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/data_dir.h"
 #include "tests/support/diag_capture.h"

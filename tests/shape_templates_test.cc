@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "engine/joseki_library.h"
-#include "engine/shape_templates.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/knowledge/joseki_library.h"
+#include "engine/knowledge/shape_templates.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/diag_capture.h"
 

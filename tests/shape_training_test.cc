@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/neural_net.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/knowledge/neural_net.h"
 #include "game/sgf_record.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/data_dir.h"

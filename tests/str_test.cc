@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "engine/connection.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/evaluation/connection.h"
 #include "tests/support/board_helpers.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/diag_capture.h"
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "engine/state.h"
-#include "engine/transposition_table.h"
+#include "engine/engine.h"
+#include "engine/reading/transposition_table.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/diag_capture.h"
 

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/neural_net.h"
+#include "engine/knowledge/neural_net.h"
 
 namespace train {
 

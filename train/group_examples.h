@@ -21,7 +21,7 @@
 #include <limits>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "train/ownership.h"
 #include "train/replay.h"
 

@@ -34,7 +34,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "train/backprop.h"
 #include "train/dense_examples.h"
 #include "train/group_examples.h"

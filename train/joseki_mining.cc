@@ -4,8 +4,8 @@
 #include <ostream>
 #include <utility>
 
-#include "engine/joseki_library.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/knowledge/joseki_library.h"
 
 namespace joseki_mining {
 

@@ -22,10 +22,10 @@
 #include <utility>
 #include <vector>
 
-#include "engine/data_files.h"
-#include "engine/diagnostics.h"
-#include "engine/joseki_library.h"
-#include "engine/state.h"
+#include "engine/base/data_files.h"
+#include "engine/base/diagnostics.h"
+#include "engine/engine.h"
+#include "engine/knowledge/joseki_library.h"
 #include "game/sgf_record.h"
 #include "train/joseki_mining.h"
 #include "train/tool.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "train/ownership.h"
 #include "train/replay.h"
 #include "train/tool_support.h"

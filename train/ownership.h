@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "game/sgf_record.h"
 #include "train/replay.h"
 

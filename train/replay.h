@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "game/sgf_record.h"
 
 namespace train {

@@ -9,7 +9,7 @@
 #include <limits>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "game/sgf_record.h"
 #include "train/replay.h"
 

@@ -31,9 +31,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/diagnostics.h"
-#include "engine/shape_eval.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/engine.h"
+#include "engine/knowledge/shape_eval.h"
 #include "game/sgf_record.h"
 #include "train/backprop.h"
 #include "train/sgd.h"

@@ -6,7 +6,7 @@
 // opponent, 0.5 for dame and seki.
 #pragma once
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "train/dense_examples.h"
 #include "train/ownership.h"
 #include "train/replay.h"

@@ -30,8 +30,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/data_files.h"
-#include "engine/state.h"
+#include "engine/base/data_files.h"
+#include "engine/engine.h"
 #include "train/backprop.h"
 #include "train/labelled_tool.h"
 #include "train/ownership.h"

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 
 namespace train {
 

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/neural_net.h"
+#include "engine/knowledge/network_shapes.h"
+#include "engine/knowledge/neural_net.h"
 #include "train/tool.h"
 
 namespace train {
@@ -19,7 +20,8 @@ int run(const std::vector<std::string>& args) {
         return 2;
     }
     const std::string out = args.empty() ? "data/tsume.dat" : args[0];
-    neural_net blank(53, 50, 1, "tsume.dat");
+    neural_net blank(tsume_network.inputs, tsume_network.hidden, tsume_network.outputs,
+                     tsume_network.file);
     if (!blank.write_file(out)) {
         std::fprintf(stderr, "tsume: cannot write %s\n", out.c_str());
         return 1;

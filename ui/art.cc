@@ -9,7 +9,7 @@ namespace {
 
 const wxSize tool_size(16, 15);
 const wxColour transparent(255, 0, 255);
-const wxColour board(200, 200, 127);
+const wxColour board_colour(200, 200, 127);
 
 // A drawing on a transparent 16 x 15 button.
 template <typename Draw>
@@ -119,7 +119,7 @@ wxBitmap tool_bitmap(int command) {
 wxBitmap icon_bitmap(int size) {
     wxBitmap bitmap(size, size);
     wxMemoryDC dc(bitmap);
-    dc.SetBackground(wxBrush(board));
+    dc.SetBackground(wxBrush(board_colour));
     dc.Clear();
     const int step = size / 4;
     dc.SetPen(*wxBLACK_PEN);

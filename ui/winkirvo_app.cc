@@ -7,7 +7,7 @@
 
 #include <cstdio>
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 #include "game/crash_record.h"
 #include "ui/about_dlg.h"
 #include "ui/art.h"

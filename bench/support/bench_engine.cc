@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 
 namespace bench {
 

@@ -4,7 +4,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 
 namespace bench {
 

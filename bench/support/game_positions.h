@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 #include "game/sgf_record.h"
 
 namespace bench {

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 
 namespace bench {
 

@@ -1,4 +1,4 @@
-#include "engine/data_files.h"
+#include "engine/base/data_files.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,4 +1,4 @@
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 
 #include <cstdarg>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "engine/random.h"
+#include "engine/base/random.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 // Whether a point can become an eye, judged from the stones around it.
-#include "engine/point.h"
-#include "engine/state.h"
-#include "engine/str.h"
+#include "engine/board/board.h"
+#include "engine/board/point.h"
+#include "engine/board/str.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ double point::eye_value(int c) {
         point* q = diagonals[k];
         if (q->colour != 0) {
             t += c * q->colour;
-        } else if (!owner_engine->is_sensible_move(q, -c)) {
+        } else if (!owner_board->is_sensible_move(q, -c)) {
             t += 1;
         }
     }

@@ -2,8 +2,9 @@
 // game's undo and redo use.
 #include <cstdio>
 
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/board/board.h"
+#include "engine/board/colour.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ int neighbour_strings(const point* p, int c, str* found[4]) {
 
 }  // namespace
 
-void engine::push(point* p, int m) {
+void board::push(point* p, int m) {
     if (p != pass_point && p->colour != 0) {
         print_board();
         p->print(diag::out());
@@ -101,7 +102,7 @@ void engine::push(point* p, int m) {
     key.key_update_turn(turn(), no_moves, r.ko ? p : nullptr);
 }
 
-move_record& engine::pop() {
+move_record& board::pop() {
     if (no_moves == 0) diag::crash(" pop error. \n");
     --no_moves;
     move_record& r = move_stack[no_moves];
@@ -138,15 +139,15 @@ move_record& engine::pop() {
     return r;
 }
 
-int engine::turn() const { return no_moves == 0 ? 1 : -move_stack[no_moves - 1].colour; }
+int board::turn() const { return no_moves == 0 ? black : -move_stack[no_moves - 1].colour; }
 
-point* engine::last_point() const {
+point* board::last_point() const {
     return no_moves == 0 ? pass_point : move_stack[no_moves - 1].where;
 }
 
-move_record* engine::last_move() { return no_moves == 0 ? nullptr : &move_stack[no_moves - 1]; }
+move_record* board::last_move() { return no_moves == 0 ? nullptr : &move_stack[no_moves - 1]; }
 
-int engine::is_legal_move(point* p, int m) {
+int board::is_legal_move(point* p, int m) {
     if (p == pass_point) return 1;
     if (p->colour != 0 || p->n_neighbours == 0) return 0;
     bool captures = false;
@@ -170,7 +171,7 @@ int engine::is_legal_move(point* p, int m) {
     return taken == e.where && !e.captured.empty() ? 0 : 1;
 }
 
-int engine::is_sensible_move(point* p, int m) {
+int board::is_sensible_move(point* p, int m) {
     if (!is_legal_move(p, m)) return 0;
     if (p == pass_point) return 1;
     push(p, m);
@@ -232,38 +233,34 @@ int remove_failing(point_set& set, Test test) {
 
 }  // namespace
 
-int engine::remove_illegal(point_set& set, int m) {
+int board::remove_illegal(point_set& set, int m) {
     return remove_failing(set, [&](point* p) { return is_legal_move(p, m); });
 }
 
-int engine::remove_unsensible(point_set& set, int m) {
+int board::remove_unsensible(point_set& set, int m) {
     return remove_failing(set, [&](point* p) { return is_sensible_move(p, m); });
 }
 
-void engine::play_move(point* p, int m) {
+void board::play_move(point* p, int m) {
     push(p, m);
     history[no_moves - 1].where = p;
     history[no_moves - 1].colour = m;
     redo_limit = no_moves;
 }
 
-void engine::redo_move() {
+void board::redo_move() {
     const move_record& h = history[no_moves];
     push(h.where, h.colour);
 }
 
-move_record* engine::next_redo_move() {
+move_record* board::next_redo_move() {
     return no_moves >= redo_limit ? nullptr : &history[no_moves];
 }
 
-void engine::reset_board() {
-    proofs->clear();
+void board::clear_position() {
     while (no_moves > 0) pop();
     no_moves = 0;
     redo_limit = 0;
-    // Groups name their strings: they go before the points free the strings.
-    clear_groups(1);
-    clear_groups(-1);
     for (int k = 0; k < n_points; ++k) points[k]->reset();
     for (int k = 0; k < n_points; ++k) {
         points[k]->colour = 0;

@@ -1,8 +1,8 @@
-#include "engine/move_record.h"
+#include "engine/board/move_record.h"
 
 #include <algorithm>
 
-#include "engine/str.h"
+#include "engine/board/str.h"
 
 bool str_list::contains(const str* s) const {
     return std::find(items_.begin(), items_.end(), s) != items_.end();

@@ -1,17 +1,19 @@
-#include "engine/point.h"
+#include "engine/board/point.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <utility>
 
-#include "engine/diagnostics.h"
-#include "engine/random.h"
-#include "engine/state.h"
-#include "engine/str.h"
+#include "engine/base/diagnostics.h"
+#include "engine/base/random.h"
+#include "engine/board/board.h"
+#include "engine/board/board_size.h"
+#include "engine/board/colour.h"
+#include "engine/board/str.h"
 
-point::point(int px, int py, engine* owner)
-    : x(px), y(py), code(19 * py + px), owner_engine(owner), sort_key(0.0) {}
+point::point(int px, int py, board* owner)
+    : x(px), y(py), code(19 * py + px), owner_board(owner), sort_key(0.0) {}
 
 point::~point() {
     delete str_ptr;
@@ -33,7 +35,7 @@ int fold(int c) { return c <= 9 ? c : 20 - c; }
 }  // namespace
 
 void point::build_neighbourhood() {
-    const engine& e = *owner_engine;
+    const board& e = *owner_board;
     for (int a = x - 3; a <= x + 3; ++a) {
         for (int b = y - 3; b <= y + 3; ++b) {
             if (!on_board(a, b) || (a == x && b == y)) continue;
@@ -71,7 +73,9 @@ void point::build_neighbourhood() {
     edge_far = std::max(fx, fy);
 }
 
-int point::edge_distance() const { return std::min({x - 1, 19 - x, y - 1, 19 - y}); }
+int point::edge_distance() const {
+    return std::min({x - 1, board_size - x, y - 1, board_size - y});
+}
 
 void point::print(FILE* file) const {
     std::fprintf(file ? file : diag::out(), "[%c%c]", 'a' + x - 1, 'a' + y - 1);
@@ -81,7 +85,7 @@ int point::liberties() const {
     if (str_ptr == nullptr) {
         diag::print(" error point lib ");
         print(diag::out());
-        owner_engine->print_board();
+        owner_board->print_board();
         diag::pause();
         return 0;
     }
@@ -107,13 +111,13 @@ void point::invalidate_near2() {
 
 void point::save_eq(int side) {
     if (side == 0) return;
-    (side == 1 ? old_eq_black : old_eq_white) = equity;
+    (side == black ? old_eq_black : old_eq_white) = equity;
     set_cache(1, side, eval_now_black);
     set_cache(-1, side, eval_now_white);
 }
 
 double point::old_eq(int side) const {
-    if (side != owner_engine->turn()) diag::print("error old_eq() point.cc\n");
+    if (side != owner_board->turn()) diag::print("error old_eq() point.cc\n");
     if (side == 1) return old_eq_black;
     if (side == -1) return old_eq_white;
     diag::print("old_eq() error");
@@ -150,7 +154,7 @@ str* point::produce_str() {
 }
 
 void point::release_str(str* s) {
-    if (s->colour != 1 && s->colour != -1) {
+    if (s->colour != black && s->colour != white) {
         diag::print("error point.cc");
         return;
     }

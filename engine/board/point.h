@@ -7,16 +7,18 @@
 #include <cstdio>
 #include <vector>
 
-#include "engine/point_set.h"
-#include "engine/shape_features.h"
+#include "engine/board/board_size.h"
+#include "engine/board/colour.h"
+#include "engine/board/point_set.h"
+#include "engine/board/shape_features.h"
 
-class engine;
+class board;
 class str;
 class group;
 
 class point {
 public:
-    point(int x, int y, engine* owner);
+    point(int x, int y, board* owner);
     ~point();
     point(const point&) = delete;
     point& operator=(const point&) = delete;
@@ -42,10 +44,10 @@ public:
     // mirrored and transposed so that the point looks as if it lay in the
     // upper-left octant.  Null off the board.
     point* window[7][7] = {};
-    engine* owner_engine;
+    board* owner_board;
 
     // --- occupancy ------------------------------------------------------
-    int colour = 0;  // 1 Black, -1 White, 0 empty
+    int colour = 0;  // black, white or 0 for empty
     int mark = 0;
     str* str_ptr = nullptr;
     str* spare_black = nullptr;
@@ -82,14 +84,16 @@ public:
     void build_neighbourhood();
 
     // --- queries --------------------------------------------------------
-    static bool on_board(int a, int b) { return a > 0 && a < 20 && b > 0 && b < 20; }
+    static bool on_board(int a, int b) {
+        return a > 0 && a <= board_size && b > 0 && b <= board_size;
+    }
     bool is_pass() const { return x == 0; }
     int edge_distance() const;
     void print(FILE* file = nullptr) const;
     int liberties() const;
     int stones() const;
     int status() const;
-    double strength(int c) const { return c == 1 ? strength_black : strength_white; }
+    double strength(int c) const { return c == black ? strength_black : strength_white; }
 
     // --- candidate evaluation cache -------------------------------------
     void set_cache(int side, int c, double v) { eval_cache[cache_slot(side, c)] = v; }
@@ -126,5 +130,7 @@ public:
     int check_point();
 
 private:
-    static int cache_slot(int side, int c) { return (side == 1 ? 0 : 2) + (c == 1 ? 0 : 1); }
+    static int cache_slot(int side, int c) {
+        return (side == black ? 0 : 2) + (c == black ? 0 : 1);
+    }
 };

@@ -1,10 +1,10 @@
-#include "engine/point_set.h"
+#include "engine/board/point_set.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "engine/diagnostics.h"
-#include "engine/point.h"
+#include "engine/base/diagnostics.h"
+#include "engine/board/point.h"
 
 namespace {
 

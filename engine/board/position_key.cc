@@ -1,7 +1,7 @@
-#include "engine/position_key.h"
+#include "engine/board/position_key.h"
 
-#include "engine/diagnostics.h"
-#include "engine/point.h"
+#include "engine/base/diagnostics.h"
+#include "engine/board/point.h"
 
 namespace {
 

@@ -1,16 +1,15 @@
-#include "engine/str.h"
+#include "engine/board/str.h"
 
 #include <algorithm>
 
-#include "engine/connection.h"
-#include "engine/diagnostics.h"
-#include "engine/group.h"
-#include "engine/point.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/board/board.h"
+#include "engine/board/point.h"
 
 namespace {
 
 int g_live_strings = 0;
+str::release_hook g_release_hook = nullptr;
 
 bool contains(const std::vector<str*>& list, const str* s) {
     return std::find(list.begin(), list.end(), s) != list.end();
@@ -31,14 +30,13 @@ str::str(int c) : colour(c) {
 
 str::~str() {
     // Taking moves back can free a string that the last analysis put into
-    // a group; the group must not keep it.
-    if (owner_group != nullptr) owner_group->remove_string(this);
+    // a group or named in connection records; they must not keep it.
+    if (g_release_hook != nullptr) g_release_hook(this);
     clear();
-    std::vector<connection*> records = connections;
-    for (connection* c : records) c->disable(this);
-    for (connection* c : records) delete c;
     --g_live_strings;
 }
+
+void str::set_release_hook(release_hook hook) { g_release_hook = hook; }
 
 template <class F>
 void str::for_adjacent_strings(int c, F f) {
@@ -60,7 +58,7 @@ void str::add_stone(point* p) {
         p->print();
         print();
         diag::pause();
-        p->owner_engine->print_board();
+        p->owner_board->print_board();
         diag::pause();
     }
     stones.add(p);
@@ -214,7 +212,7 @@ void str::liberty_area_two(point_set& out) {
 }
 
 void str::self_atari_liberties(point_set& out) {
-    engine* e = stones.first()->owner_engine;
+    board* e = stones.first()->owner_board;
     // The trial moves reorder the liberty list, so walk a copy.
     for (point* p : liberties.to_vector()) {
         if (!e->is_legal_move(p, -colour)) continue;
@@ -236,24 +234,7 @@ int str::is_weak() {
 int str::capturable_now() {
     if (liberties.count() != 1) return 0;
     point* l = liberties.first();
-    return l->owner_engine->is_legal_move(l, -colour);
-}
-
-connection* str::find_connection(const str* other) const {
-    for (connection* c : connections) {
-        if (c->other_end(this) == other) return c;
-    }
-    return nullptr;
-}
-
-void str::connected_strings(int min, std::vector<str*>& list) const {
-    for (connection* c : connections) {
-        if (c->status < min) continue;
-        str* other = c->other_end(this);
-        if (other != nullptr && other->is_current() && !contains(list, other)) {
-            list.push_back(other);
-        }
-    }
+    return l->owner_board->is_legal_move(l, -colour);
 }
 
 int str::distance(const str* other) const {
@@ -274,17 +255,13 @@ void str::adjacent_enemies(std::vector<str*>& list) {
     });
 }
 
-void str::save_connection_states() {
-    for (connection* c : connections) c->remember();
-}
-
 int str::single_stone_pressure() {
-    if (stones.count() < 2 || status == 1) return 0;
+    if (stones.count() < 2 || status == dead) return 0;
     std::vector<str*> enemies;
     adjacent_enemies(enemies);
     int sum = 0;
     for (str* e : enemies) {
-        if (e->status != 6 || e->stones.count() != 1) continue;
+        if (e->status != safe || e->stones.count() != 1) continue;
         point* s = e->stones.first();
         if (s->edge_distance() == 0) continue;
         int f = 1;
@@ -299,7 +276,7 @@ int str::single_stone_pressure() {
 
 int str::check(const char* label) {
     if (stones.empty()) return 0;
-    engine* e = stones.first()->owner_engine;
+    board* e = stones.first()->owner_board;
     point_set expected;
     for (point* p : stones.to_vector()) {
         for (int k = 0; k < p->n_neighbours; ++k) {

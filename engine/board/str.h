@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "engine/point_set.h"
+#include "engine/board/point_set.h"
 
 class point;
 class group;
@@ -27,9 +27,17 @@ public:
     point_set liberties;
     std::vector<connection*> connections;
     group* owner_group = nullptr;
-    int status = 6;  // 1 can be captured ... 6 safe
+    // The status that tactical reading gives the string: dead (it can be
+    // captured) or safe; safe until read.
+    static constexpr int dead = 1;
+    static constexpr int safe = 6;
+    int status = safe;
 
     static int live_count();
+    // The analysis above the board (groups, connection records) lets go of
+    // a string that is freed through this hook, which it installs.
+    using release_hook = void (*)(str* s);
+    static void set_release_hook(release_hook hook);
 
     // --- stone operations -----------------------------------------------
     void add_stone(point* p);
@@ -54,12 +62,13 @@ public:
     void self_atari_liberties(point_set& out);
     int is_weak();
     int capturable_now();
+    // These three read the connection records and live with them.
     connection* find_connection(const str* other) const;
     void connected_strings(int min, std::vector<str*>& list) const;
+    void save_connection_states();
     int distance_to_point(const point* p) const { return stones.distance_to(p); }
     int distance(const str* other) const;
     void adjacent_enemies(std::vector<str*>& list);
-    void save_connection_states();
     int single_stone_pressure();
 
     // Consistency of the liberty set with the stones; 1 on failure.

@@ -1,8 +1,10 @@
 // What the front ends show of the engine's judgement: the owner of each
 // point, a safety digit on each stone, the score estimate, and the detailed
 // board dump of the debug console.
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/board/board_size.h"
+#include "engine/board/colour.h"
+#include "engine/evaluation/evaluator.h"
 
 namespace {
 
@@ -23,18 +25,18 @@ char eye_mark(point* p) {
 
 }  // namespace
 
-double engine::stone_safety(const point* p) const {
+double evaluator::stone_safety(const point* p) const {
     if (p->colour == 0 || p->str_ptr == nullptr || p->str_ptr->owner_group == nullptr) return -1.0;
     return p->str_ptr->owner_group->safety;
 }
 
-int engine::ownership_trit(int x, int y) {
-    const double v = territory_value(grid[x][y], 1);
+int evaluator::ownership_trit(int x, int y) {
+    const double v = territory_value(grid[x][y], black);
     if (v > owned) return 1;
     return v >= -owned ? 0 : -1;
 }
 
-char engine::safety_char(int x, int y) {
+char evaluator::safety_char(int x, int y) {
     const double s = stone_safety(grid[x][y]);
     if (s < 0 || s >= 0.95) return ' ';
     static const double upper[10] = {0.05, 0.15, 0.25, 0.35, 0.45, 0.55, 0.65, 0.75, 0.85, 0.95};
@@ -43,8 +45,8 @@ char engine::safety_char(int x, int y) {
     return static_cast<char>('0' + digit);
 }
 
-int engine::score_estimate() {
-    evaluate(1);
+int evaluator::score_estimate() {
+    evaluate(black);
     // Stones played count against their side, so that what stands on the
     // board and what it surrounds is what each side gained.
     int a = 0;
@@ -59,12 +61,12 @@ int engine::score_estimate() {
     return a;
 }
 
-void engine::print_board_detailed() {
+void evaluator::print_board_detailed() {
     diag::print("trap_count %lld conn_count %lld kill_count %lld ladder_count %lld \n",
                 trap_count / 1000, conn_count / 1000, kill_count / 1000, ladder_count / 1000);
     const point* last = last_point();
-    for (int y = 19; y >= 1; --y) {
-        for (int x = 1; x <= 19; ++x) {
+    for (int y = board_size; y >= 1; --y) {
+        for (int x = 1; x <= board_size; ++x) {
             point* p = grid[x][y];
             if (p->colour == 0) {
                 const char mark = eye_mark(p);
@@ -76,9 +78,9 @@ void engine::print_board_detailed() {
                 diag::print(" :");
             } else if (p->str_ptr->owner_group != nullptr) {
                 diag::print(" %d", static_cast<int>(9 * p->str_ptr->owner_group->safety));
-            } else if (p->str_ptr->status == 1) {
+            } else if (p->str_ptr->status == str::dead) {
                 diag::print(" *");
-            } else if (p->str_ptr->status != 6) {
+            } else if (p->str_ptr->status != str::safe) {
                 diag::print(" %d", p->str_ptr->status);
             } else {
                 const char mark = eye_mark(p);

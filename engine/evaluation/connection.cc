@@ -1,10 +1,10 @@
-#include "engine/connection.h"
+#include "engine/evaluation/connection.h"
 
 #include <algorithm>
 
-#include "engine/diagnostics.h"
-#include "engine/point.h"
-#include "engine/str.h"
+#include "engine/base/diagnostics.h"
+#include "engine/board/point.h"
+#include "engine/board/str.h"
 
 connection::connection(str* a, str* b) : first(a), second(b) {
     if (a->colour != b->colour) {
@@ -69,4 +69,26 @@ bool connection::needs_reevaluation(const point* move_point) const {
         if (near_move(s, move_point) || status_changed(s) || status_changed_around(s)) return true;
     }
     return false;
+}
+
+// The connection records of a string, read and kept up to date here.
+connection* str::find_connection(const str* other) const {
+    for (connection* c : connections) {
+        if (c->other_end(this) == other) return c;
+    }
+    return nullptr;
+}
+
+void str::connected_strings(int min, std::vector<str*>& list) const {
+    for (connection* c : connections) {
+        if (c->status < min) continue;
+        str* other = c->other_end(this);
+        if (other != nullptr && other->is_current() && std::find(list.begin(), list.end(), other) == list.end()) {
+            list.push_back(other);
+        }
+    }
+}
+
+void str::save_connection_states() {
+    for (connection* c : connections) c->remember();
 }

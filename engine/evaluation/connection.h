@@ -15,7 +15,13 @@ public:
 
     str* first;
     str* second;
-    int status = 0;           // 1 not connected, 6 connected, 0 never read
+    // On the strings' status scale: not connected or connected, 0 never
+    // read.  Groups are built over the records of at least counted_to_move
+    // for the side to move, of connected for the other side.
+    static constexpr int not_connected = 1;
+    static constexpr int connected = 6;
+    static constexpr int counted_to_move = 4;
+    int status = 0;
     int previous_status = 0;  // status at the last snapshot
 
     // The other end of the record seen from s.

@@ -6,9 +6,9 @@
 // two-ply quick captures per point.
 #include <algorithm>
 
-#include "engine/diagnostics.h"
-#include "engine/group.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/evaluation/evaluator.h"
+#include "engine/evaluation/group.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ std::vector<str*> group::current_strings() const {
 bool group::is_dead_enemy(const point* p) const {
     if (p->colour != -colour) return false;
     const int status = p->str_ptr->status;
-    return is_to_move() ? status < 5 : status == 1;
+    return is_to_move() ? status != str::safe : status == str::dead;
 }
 
 bool group::touches_live_enemy(const point* p) const {
@@ -69,15 +69,15 @@ int group::territory_verdict(point* p) {
     if (p->colour == colour) return 1;
     if (p->colour == -colour) {
         str* o = p->str_ptr;
-        const int r = engine_.can_capture_quick(o, 2);
+        const int r = evaluator_.can_capture_quick(o, 2);
         if (r == -1) return -1;
-        if (r == 1) return engine_.can_escape_quick(o, 2) == -1 ? 1 : 0;
+        if (r == 1) return evaluator_.can_escape_quick(o, 2) == -1 ? 1 : 0;
         for (point* q : o->stones.to_vector()) {
             if (strong_neighbours.contains(q)) return -1;
         }
         return 0;
     }
-    if (!engine_.is_legal_move(p, -colour)) return 1;
+    if (!evaluator_.is_legal_move(p, -colour)) return 1;
     // A stone of ours in atari that could take an enemy instead: whether the
     // point is ours depends on who moves first.
     for (int k = 0; k < p->n_neighbours; ++k) {
@@ -87,9 +87,9 @@ int group::territory_verdict(point* p) {
             return 0;
         }
     }
-    engine_.push(p, -colour);
-    const int r = engine_.can_capture_quick(p->str_ptr, 2);
-    engine_.pop();
+    evaluator_.push(p, -colour);
+    const int r = evaluator_.can_capture_quick(p->str_ptr, 2);
+    evaluator_.pop();
     return r;
 }
 
@@ -317,11 +317,11 @@ bool group::atari_safe(const point_set& q) {
     for (point* p : q.to_vector()) {
         for (int k = 0; k < p->n_neighbours; ++k) {
             point* n = p->neighbours[k];
-            if (q.contains(n) || !engine_.is_legal_move(n, -colour)) continue;
-            engine_.push(n, -colour);
+            if (q.contains(n) || !evaluator_.is_legal_move(n, -colour)) continue;
+            evaluator_.push(n, -colour);
             const bool ataris =
                 n->str_ptr->liberties.count() >= 2 && n->str_ptr->touches_enemy_in_atari();
-            engine_.pop();
+            evaluator_.pop();
             if (ataris) return false;
         }
     }

@@ -1,11 +1,11 @@
-#include "engine/group.h"
+#include "engine/evaluation/group.h"
 
 #include <algorithm>
 
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/evaluation/evaluator.h"
 
-group::group(engine& owner) : engine_(owner) {}
+group::group(evaluator& owner) : evaluator_(owner) {}
 
 group::~group() {
     for (str* s : members) {
@@ -52,7 +52,7 @@ point* group::main_stone() const {
     return best;
 }
 
-bool group::is_to_move() const { return colour == engine_.turn(); }
+bool group::is_to_move() const { return colour == evaluator_.turn(); }
 
 bool group::is_single_dead_string() const {
     if (members.size() != 1) return false;

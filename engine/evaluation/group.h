@@ -8,16 +8,17 @@
 #include <array>
 #include <vector>
 
-#include "engine/point_set.h"
-#include "engine/proof_record.h"
+#include "engine/board/board_size.h"
+#include "engine/board/point_set.h"
+#include "engine/reading/proof_record.h"
 
-class engine;
+class evaluator;
 class point;
 class str;
 
 class group {
 public:
-    explicit group(engine& owner);
+    explicit group(evaluator& owner);
     ~group();
     group(const group&) = delete;
     group& operator=(const group&) = delete;
@@ -58,7 +59,9 @@ public:
     int cutting_points = 0;
     int small_friends = 0;
     int small_foes = 0;
-    int life_result = -99;  // 1 lives, -1 dies, 0 open, -99 never read
+    // 1 lives, -1 dies, 0 open, life_not_read until read.
+    static constexpr int life_not_read = -99;
+    int life_result = life_not_read;
 
     // --- membership -----------------------------------------------------
     void add_string(str* s);
@@ -82,7 +85,7 @@ public:
     int territory_verdict(point* p);
     // The verdicts of the points met so far on the board as it stands, kept
     // for the strict and the optimistic pass of one status.
-    using verdict_memo = std::array<signed char, 362>;
+    using verdict_memo = std::array<signed char, board_points + 1>;
     static verdict_memo fresh_memo();
     // Eye classes of the region's points, and the orthogonally connected
     // pieces of the eye points.
@@ -116,7 +119,7 @@ public:
     void display() const;
 
 private:
-    engine& engine_;
+    evaluator& evaluator_;
 
     // The strings now on the group's stones (the members, while no reading
     // has changed the board).

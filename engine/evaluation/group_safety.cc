@@ -5,11 +5,24 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/diagnostics.h"
-#include "engine/group.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/evaluation/evaluator.h"
+#include "engine/evaluation/group.h"
 
 namespace {
+
+// The safety of a group: the networks' rating, then these corrections.
+constexpr double dead_neighbour_bonus = 0.1;  // per dead enemy neighbour the mover can take
+constexpr int free_cuts = 3;                  // cuts in the enemy's shape beyond these count
+constexpr double per_cut = 0.2;               // each such cut: the group is at least this safer
+constexpr double next_move_power = 1.5;       // the enemy's move to come lowers the rating
+constexpr double safety_scale = 1.1;          // the rating stretched so that 0.05 ... 0.95
+constexpr double safety_shift = 0.05;         // spans the whole of 0 ... 1
+// Life and death is read only where the enclosure says it is in doubt.
+constexpr double enclosed_to_read = 0.6;      // conf_lim below this: too open to be killed
+constexpr double enclosed_to_read_moving = 0.65;  // the same for the side to move
+constexpr int open_space_to_skip = 12;        // conf_space this large: the group runs out
+constexpr double strong_neighbour = 0.5;      // enemy groups above this may join the attack
 
 // Stones near the edge: a centre coordinate above 9 is measured from the
 // other side.
@@ -251,7 +264,7 @@ void group::measure_adjacent_groups() {
 // exactly two empty neighbours: where the enemy shape can be cut.
 void group::count_cutting_points() {
     point_set found;
-    engine& e = engine_;
+    evaluator& e = evaluator_;
     for (point* p : stones.to_vector()) {
         for (int k = 0; k < p->n_diagonals; ++k) {
             point* d = p->diagonals[k];
@@ -318,43 +331,44 @@ void group::evaluate_safety() {
     harassment = rate_harassment();
     nn_safety = rate_safety();
     if (is_to_move()) {
-        nn_safety += 0.1 * capturable_dead_neighbours();
+        nn_safety += dead_neighbour_bonus * capturable_dead_neighbours();
     } else {
         // Among many cuts in the enemy's shape a group is safer than the
         // networks say; the enemy's move to come lowers what they say.
-        nn_safety = std::max(nn_safety, 0.2 * (cutting_points - 3));
-        if (nn_safety > 0) nn_safety = std::pow(nn_safety, 1.5);
+        nn_safety = std::max(nn_safety, per_cut * (cutting_points - free_cuts));
+        if (nn_safety > 0) nn_safety = std::pow(nn_safety, next_move_power);
     }
-    safety = std::clamp(1.1 * nn_safety - 0.05, 0.0, 1.0);
+    safety = std::clamp(safety_scale * nn_safety - safety_shift, 0.0, 1.0);
     if (space < 0.001) safety = 0.0;
 }
 
 // --- life-and-death reading -----------------------------------------------------
 
 void group::read_life_and_death() {
-    if (is_single_dead_string() || conf_lim < 0.6 || (is_to_move() && conf_lim < 0.65) ||
-        conf_space >= 12 || settled) {
+    if (is_single_dead_string() || conf_lim < enclosed_to_read ||
+        (is_to_move() && conf_lim < enclosed_to_read_moving) || conf_space >= open_space_to_skip ||
+        settled) {
         return;
     }
     if (size == 1 && stones.first()->edge_distance() == 0) return;
     examined = 1;
     point* main = main_stone();
     int r = main->life_copy;
-    if (r == -99 || engine_.in_generation == 0 || near_last_move()) {
+    if (r == group::life_not_read || evaluator_.in_generation == 0 || near_last_move()) {
         for (point* p : stones.to_vector()) {
             for (point* q : p->near2.to_vector()) {
                 if (q->colour != -colour) continue;
                 const group* g = q->str_ptr->owner_group;
-                if (g != nullptr && g->nn_safety > 0.5) strong_neighbours.add(q);
+                if (g != nullptr && g->nn_safety > strong_neighbour) strong_neighbours.add(q);
             }
         }
-        const int depth = engine_.max_depth_life_death;
+        const int depth = evaluator_.max_depth_life_death;
         if (is_to_move()) {
             clear_record(live_record);
-            r = engine_.can_live(main, area, depth, &live_record);
+            r = evaluator_.can_live(main, area, depth, &live_record);
         } else {
             clear_record(kill_record);
-            r = -engine_.can_kill(main, area, depth, &kill_record);
+            r = -evaluator_.can_kill(main, area, depth, &kill_record);
         }
     }
     life_result = r;
@@ -370,7 +384,7 @@ void group::read_life_and_death() {
 }
 
 bool group::near_last_move() const {
-    const point* last = engine_.last_point();
+    const point* last = evaluator_.last_point();
     for (point* p : stones.to_vector()) {
         if (p->near2.contains(last)) return true;
     }
@@ -381,7 +395,7 @@ bool group::near_last_move() const {
 // found safe live beside it (a seki) and need no reading of their own.
 void group::settle_enemies_inside() {
     for (point* p : area.to_vector()) {
-        if (p->colour != -colour || p->str_ptr->status != 6) continue;
+        if (p->colour != -colour || p->str_ptr->status != str::safe) continue;
         group* g = p->str_ptr->owner_group;
         if (g == nullptr) continue;
         g->safety = 1.0;

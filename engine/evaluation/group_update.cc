@@ -10,14 +10,16 @@
 #include <utility>
 #include <vector>
 
-#include "engine/connection.h"
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/board/board_size.h"
+#include "engine/board/colour.h"
+#include "engine/evaluation/connection.h"
+#include "engine/evaluation/evaluator.h"
 
 namespace {
 
-constexpr int not_connected = 1;
-constexpr int connected = 6;
+constexpr int not_connected = connection::not_connected;
+constexpr int connected = connection::connected;
 
 // One connection update of the strings of colour w.  Without a move every
 // verdict is read afresh; with one (the point just played, the pass point
@@ -25,7 +27,7 @@ constexpr int connected = 6;
 // them.  Every string of the colour takes part, however many there are.
 class connection_pass {
   public:
-    connection_pass(engine& e, int w, point* move)
+    connection_pass(evaluator& e, int w, point* move)
         : e_(e), w_(w), move_(move), owner_to_move_(w == e.turn()) {}
 
     void run() {
@@ -36,7 +38,7 @@ class connection_pass {
   private:
     using pair = std::pair<str*, str*>;
 
-    engine& e_;
+    evaluator& e_;
     const int w_;
     point* const move_;  // null for the full update
     const bool owner_to_move_;
@@ -103,7 +105,7 @@ void connection_pass::decide_pair(str* a, str* b) {
 // Strings joined to a common string (one to three of them) are read for a
 // connection of their own, leniently: a triangle holds if either side holds.
 void connection_pass::complete_triangles() {
-    const int min_status = owner_to_move_ ? 4 : 6;
+    const int min_status = owner_to_move_ ? connection::counted_to_move : connected;
     for (auto it = table_.rbegin(); it != table_.rend(); ++it) {
         std::vector<str*> linked;
         (*it)->connected_strings(min_status, linked);
@@ -148,7 +150,7 @@ std::optional<int> connection_pass::taken_over(const connection* f, const str* a
     }
     const point* last = e_.last_point();
     const bool untouched = !a->stones.contains(last) && !b->stones.contains(last);
-    const bool both_safe = a->status == 6 && b->status == 6;
+    const bool both_safe = a->status == str::safe && b->status == str::safe;
     if (!owner_to_move_ && previous == connected && untouched && (!strict || both_safe)) {
         return connected;
     }
@@ -177,31 +179,31 @@ bool contains(const std::vector<group*>& list, const group* g) {
 
 }  // namespace
 
-void engine::update_groups() {
-    update_connections_full(1);
-    update_connections_full(-1);
-    build_groups(1);
-    build_groups(-1);
+void evaluator::update_groups() {
+    update_connections_full(black);
+    update_connections_full(white);
+    build_groups(black);
+    build_groups(white);
     check_strings_and_groups();
 }
 
-void engine::update_groups_after_move(point* p) {
-    update_connections_after_move(p, 1);
-    update_connections_after_move(p, -1);
-    build_groups(1);
-    build_groups(-1);
+void evaluator::update_groups_after_move(point* p) {
+    update_connections_after_move(p, black);
+    update_connections_after_move(p, white);
+    build_groups(black);
+    build_groups(white);
     check_strings_and_groups();
 }
 
-void engine::update_connections_full(int w) {
+void evaluator::update_connections_full(int w) {
     connection_pass(*this, w, nullptr).run();
 }
 
-void engine::update_connections_after_move(point* p, int w) {
+void evaluator::update_connections_after_move(point* p, int w) {
     connection_pass(*this, w, p).run();
 }
 
-int engine::build_groups(int w) {
+int evaluator::build_groups(int w) {
     clear_groups(w);
     for (int k = 0; k < n_points; ++k) {
         if (points[k]->str_ptr != nullptr) points[k]->str_ptr->grouped = 0;
@@ -216,7 +218,7 @@ int engine::build_groups(int w) {
         list.push_back(std::make_unique<group>(*this));
         list.back()->add_string(p->str_ptr);
     }
-    const int min_status = w == turn() ? 4 : 6;
+    const int min_status = w == turn() ? connection::counted_to_move : connected;
     for (str* h : table) {
         std::vector<str*> linked;
         h->connected_strings(min_status, linked);
@@ -233,7 +235,7 @@ int engine::build_groups(int w) {
     return static_cast<int>(list.size());
 }
 
-void engine::snapshot() {
+void evaluator::snapshot() {
     for (int k = 0; k < n_points; ++k) {
         point* p = points[k];
         p->save_value();
@@ -245,7 +247,7 @@ void engine::snapshot() {
         if (s != nullptr) s->save_connection_states();
         // A stone played here later belongs to a group never read.
         p->safety_copy = g != nullptr ? g->safety : 0.0;
-        p->life_copy = g != nullptr ? g->life_result : -99;
+        p->life_copy = g != nullptr ? g->life_result : group::life_not_read;
     }
 }
 
@@ -254,7 +256,7 @@ namespace {
 // The groups of the four stones of a crosscut at p (p, its right, lower
 // right and lower neighbours, clockwise), or false when the square is not a
 // crosscut of four groups that each still count.
-bool crosscut_groups(engine& e, const point* p, std::array<group*, 4>& g) {
+bool crosscut_groups(evaluator& e, const point* p, std::array<group*, 4>& g) {
     const point* square[4] = {p, e.at(p->x + 1, p->y), e.at(p->x + 1, p->y + 1),
                               e.at(p->x, p->y + 1)};
     for (int i = 0; i < 4; ++i) {
@@ -298,20 +300,20 @@ void adjust_crosscut(std::array<group*, 4>& g) {
 
 }  // namespace
 
-void engine::crosscut_adjust() {
+void evaluator::crosscut_adjust() {
     for (int k = 0; k < n_points; ++k) {
         const point* p = points[k];
         std::array<group*, 4> g;
-        if (p->x < 19 && p->y < 19 && crosscut_groups(*this, p, g)) adjust_crosscut(g);
+        if (p->x < board_size && p->y < board_size && crosscut_groups(*this, p, g)) adjust_crosscut(g);
     }
 }
 
-void engine::check_strings_and_groups() {
+void evaluator::check_strings_and_groups() {
     for (int c : {1, -1}) {
         for (const std::unique_ptr<group>& g : group_list(c)) {
             for (const str* s : g->members) {
                 if (s->owner_group == g.get()) continue;
-                diag::crash(c == 1 ? "ERRRORRR check_strings_and_groups 1\n"
+                diag::crash(c == black ? "ERRRORRR check_strings_and_groups 1\n"
                                    : "ERRRORRR check_strings_and_groups -1\n");
             }
         }

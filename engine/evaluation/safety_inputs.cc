@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/group.h"
-#include "engine/state.h"
+#include "engine/evaluation/evaluator.h"
+#include "engine/evaluation/group.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void push_shared_features(feature_net& net, const group& g, bool to_move) {
 }  // namespace
 
 double group::rate_harassment() {
-    feature_net& net = *engine_.harass_net;
+    feature_net& net = *evaluator_.harass_net;
     net.reset();
     net.push(1.0);
     net.push(conf_space < 20 ? 1.0 : 0.0);
@@ -44,11 +44,11 @@ double group::rate_harassment() {
 }
 
 double group::rate_safety() {
-    feature_net& net = *engine_.safety_net;
+    feature_net& net = *evaluator_.safety_net;
     net.reset();
     net.push(1.0);
     push_shared_features(net, *this, is_to_move());
-    net.push(main_stone()->status() == 1 ? 1.0 : 0.0);
+    net.push(main_stone()->status() == str::dead ? 1.0 : 0.0);
     net.push(adjacent_groups * 0.2);
     net.push(adjacent_space);
     net.push(cutting_points * 0.2);

@@ -3,7 +3,8 @@
 // empty points, turned into an expected ownership of every point.
 #include <algorithm>
 
-#include "engine/state.h"
+#include "engine/board/colour.h"
+#include "engine/evaluation/evaluator.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ constexpr int diffusion_sweeps = 20;
 
 // Every group of Black, then of White.
 template <class F>
-void for_each_group(engine& e, F f) {
+void for_each_group(evaluator& e, F f) {
     for (int c : {1, -1}) {
         for (const std::unique_ptr<group>& g : e.group_list(c)) f(*g);
     }
@@ -26,26 +27,26 @@ group* group_of(const point* p) {
 // The first field: each stone carries its group's space value for its own
 // colour, and every empty point takes the mean of its neighbours, sweep
 // after sweep, in place.
-void spread_strength(engine& e) {
+void spread_strength(evaluator& e) {
     for (int k = 0; k < e.n_points; ++k) {
         point* p = e.points[k];
         const group* g = group_of(p);
         const double space = g != nullptr ? g->space : 0.0;
-        p->strength_black = p->colour == 1 ? space : 0.0;
-        p->strength_white = p->colour == -1 ? space : 0.0;
+        p->strength_black = p->colour == black ? space : 0.0;
+        p->strength_white = p->colour == white ? space : 0.0;
     }
     for (int sweep = 0; sweep < diffusion_sweeps; ++sweep) {
         for (int k = 0; k < e.n_points; ++k) {
             point* p = e.points[k];
             if (p->colour != 0) continue;
-            double black = 0.0;
-            double white = 0.0;
+            double black_sum = 0.0;
+            double white_sum = 0.0;
             for (int n = 0; n < p->n_neighbours; ++n) {
-                black += p->neighbours[n]->strength_black;
-                white += p->neighbours[n]->strength_white;
+                black_sum += p->neighbours[n]->strength_black;
+                white_sum += p->neighbours[n]->strength_white;
             }
-            p->strength_black = black / p->n_neighbours;
-            p->strength_white = white / p->n_neighbours;
+            p->strength_black = black_sum / p->n_neighbours;
+            p->strength_white = white_sum / p->n_neighbours;
         }
     }
 }
@@ -53,16 +54,16 @@ void spread_strength(engine& e) {
 // The second field: a stone weighs its group's safety, less what
 // harassment may take from it; its presence and control spread over the
 // empty points.
-void spread_control(engine& e) {
+void spread_control(evaluator& e) {
     for (int k = 0; k < e.n_points; ++k) {
         point* p = e.points[k];
         const group* g = group_of(p);
         const double w = g != nullptr ? g->safety / (2 * g->harassment + 1) : 0.0;
         p->stone_weight = w;
-        p->presence_black = p->colour == 1 ? w : 0.0;
-        p->presence_white = p->colour == -1 ? w : 0.0;
-        p->control_black = p->colour == 1 ? w : p->colour == -1 ? 1 - w : 0.0;
-        p->control_white = p->colour == -1 ? w : p->colour == 1 ? 1 - w : 0.0;
+        p->presence_black = p->colour == black ? w : 0.0;
+        p->presence_white = p->colour == white ? w : 0.0;
+        p->control_black = p->colour == black ? w : p->colour == white ? 1 - w : 0.0;
+        p->control_white = p->colour == white ? w : p->colour == black ? 1 - w : 0.0;
     }
     for (int sweep = 0; sweep < diffusion_sweeps; ++sweep) {
         for (int k = 0; k < e.n_points; ++k) {
@@ -86,7 +87,7 @@ void spread_control(engine& e) {
 
 // The steps from the group features to the second field, shared by both
 // evaluations.
-void rate_groups(engine& e) {
+void rate_groups(evaluator& e) {
     for_each_group(e, [](group& g) { g.space_value(); });
     e.first_diffusion();
     for_each_group(e, [](group& g) { g.evaluate_safety(); });
@@ -97,8 +98,8 @@ void rate_groups(engine& e) {
 // A move that stands and lives cannot make the mover's groups weaker nor
 // the opponent's stronger than the snapshot found them; reading errors the
 // other way are clipped.
-void clip_to_snapshot(engine& e, point* p) {
-    if (p->is_pass() || p->str_ptr == nullptr || p->str_ptr->status != 6) return;
+void clip_to_snapshot(evaluator& e, point* p) {
+    if (p->is_pass() || p->str_ptr == nullptr || p->str_ptr->status != str::safe) return;
     const group* own = p->str_ptr->owner_group;
     if (own == nullptr || own->life_result == -1) return;
     for_each_group(e, [&](group& g) {
@@ -112,7 +113,7 @@ void clip_to_snapshot(engine& e, point* p) {
     });
 }
 
-double board_value(engine& e, int a) {
+double board_value(evaluator& e, int a) {
     double sum = 0.0;
     for (int k = 0; k < e.n_points; ++k) sum += e.territory_value(e.points[k], a);
     return sum;
@@ -126,13 +127,13 @@ double safety_of(const point* q, int c) {
 }
 
 // Both points that complete the square of q and its diagonal d are empty.
-bool open_diagonal(engine& e, const point* q, const point* d) {
+bool open_diagonal(evaluator& e, const point* q, const point* d) {
     return e.at(q->x, d->y)->colour == 0 && e.at(d->x, q->y)->colour == 0;
 }
 
 // The highest safety of the stones of colour c next to the empty point q
 // and on its open diagonals; negative when there are none.
-double strongest_around(engine& e, const point* q, int c) {
+double strongest_around(evaluator& e, const point* q, int c) {
     double strongest = -1.0;
     for (int n = 0; n < q->n_neighbours; ++n) {
         strongest = std::max(strongest, safety_of(q->neighbours[n], c));
@@ -148,7 +149,7 @@ double strongest_around(engine& e, const point* q, int c) {
 // it allow: no more than its own stones' safety, no more than what the
 // enemy stones' weakness leaves, and, when the enemy is to move, no more
 // than the enemy stones one step further away leave.
-double limit_own(engine& e, const point* p, int k, double r) {
+double limit_own(evaluator& e, const point* p, int k, double r) {
     for (int n = 0; n < p->n_neighbours; ++n) {
         const point* q = p->neighbours[n];
         const double enemy = safety_of(q, -k);
@@ -167,9 +168,9 @@ double limit_own(engine& e, const point* p, int k, double r) {
 
 }  // namespace
 
-void engine::first_diffusion() { spread_strength(*this); }
+void evaluator::first_diffusion() { spread_strength(*this); }
 
-double engine::evaluate(int a) {
+double evaluator::evaluate(int a) {
     evaluate_all_strings();
     update_groups();
     rate_groups(*this);
@@ -177,7 +178,7 @@ double engine::evaluate(int a) {
     return board_value(*this, a);
 }
 
-double engine::evaluate_after_move(point* p, int a) {
+double evaluator::evaluate_after_move(point* p, int a) {
     update_status_after_move(p);
     update_groups_after_move(p);
     rate_groups(*this);
@@ -186,7 +187,7 @@ double engine::evaluate_after_move(point* p, int a) {
     return board_value(*this, a);
 }
 
-double engine::territory_estimate(point* p) {
+double evaluator::territory_estimate(point* p) {
     const bool black = turn() == 1;
     territory_net->reset();
     territory_net->push(1.0);
@@ -199,7 +200,7 @@ double engine::territory_estimate(point* p) {
     return 2 * territory_net->evaluate() - 1;
 }
 
-double engine::territory_value(point* p, int k) {
+double evaluator::territory_value(point* p, int k) {
     if (p->colour != 0) {
         const group* g = group_of(p);
         if (g == nullptr) return 0.0;

@@ -1,8 +1,8 @@
-#include "engine/feature_net.h"
+#include "engine/knowledge/feature_net.h"
 
 #include <algorithm>
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 
 feature_net::feature_net(int inputs, int hidden, int outputs, const std::string& file_name)
     : n_in(inputs), n_hid(hidden), n_out(outputs), net_(inputs, hidden, outputs, file_name) {

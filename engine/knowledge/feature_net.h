@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/neural_net.h"
+#include "engine/knowledge/neural_net.h"
 
 class feature_net {
   public:

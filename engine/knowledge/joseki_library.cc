@@ -1,36 +1,38 @@
-#include "engine/joseki_library.h"
+#include "engine/knowledge/joseki_library.h"
 
 #include <cctype>
 #include <cstdio>
 #include <utility>
 
-#include "engine/data_files.h"
-#include "engine/diagnostics.h"
-#include "engine/position_key.h"
-#include "engine/state.h"
+#include "engine/base/data_files.h"
+#include "engine/base/diagnostics.h"
+#include "engine/board/board.h"
+#include "engine/board/board_size.h"
+#include "engine/board/position_key.h"
 
 bool symmetry_image(int t, int x, int y, board_xy& out) {
+    auto mirror = [](int c) { return board_size + 1 - c; };
     switch (t) {
         case 0:
             out = {x, y};
             return true;
         case 1:
-            out = {y, 20 - x};
+            out = {y, mirror(x)};
             return true;
         case 2:
-            out = {20 - x, 20 - y};
+            out = {mirror(x), mirror(y)};
             return true;
         case 3:
-            out = {20 - y, x};
+            out = {mirror(y), x};
             return true;
         case 4:
-            out = {x, 20 - y};
+            out = {x, mirror(y)};
             return true;
         case 5:
-            out = {20 - x, y};
+            out = {mirror(x), y};
             return true;
         case 6:
-            out = {20 - y, 20 - x};
+            out = {mirror(y), mirror(x)};
             return true;
         case 7:
             out = {y, x};
@@ -142,12 +144,12 @@ bool is_suicide(const point* p, int c) {
 
 size_t joseki_library::key_hash::operator()(const joseki_key& k) const {
     uint64_t h = 1469598103934665603ull;
-    for (int x = 1; x < 20; ++x)
+    for (int x = 1; x <= board_size; ++x)
         h = (h ^ static_cast<uint32_t>(k[x])) * 1099511628211ull;
     return static_cast<size_t>(h);
 }
 
-joseki_library::joseki_library(engine& e, const std::string& file_name) : engine_(e) {
+joseki_library::joseki_library(board& e, const std::string& file_name) : board_(e) {
     read_library(file_name);
 }
 
@@ -164,9 +166,9 @@ void joseki_library::read_library(const std::string& name) {
     // name, so a terminator must differ from one in its first two.
     while (in.chars(word, 2)) {
         if (word == "00") {
-            region.add(engine_.pass_point);
+            region.add(board_.pass_point);
         } else if (word.size() == 2 && is_letter(word[0]) && is_letter(word[1])) {
-            region.add(engine_.at(word[0] - 'a' + 1, word[1] - 'a' + 1));
+            region.add(board_.at(word[0] - 'a' + 1, word[1] - 'a' + 1));
         } else {
             break;
         }
@@ -189,10 +191,10 @@ void joseki_library::read_joseki_file(const std::string& name) {
     read_tree(in, 1, 0);
 }
 
-const char* joseki_library::move_problem(engine& e, point* p, int c) {
+const char* joseki_library::move_problem(board& e, point* p, int c) {
     if (p->colour != 0) return "plays on an occupied point";
     if (is_suicide(p, c)) return "is a suicide";
-    if (e.no_moves >= engine::stack_size) return "overflows the move stack";
+    if (e.no_moves >= board::stack_size) return "overflows the move stack";
     return nullptr;
 }
 
@@ -215,8 +217,8 @@ void joseki_library::read_tree(reader& in, int a, int depth) {
         }
         a = -a;
         if (token == "p") continue;
-        point* p = engine_.at(coordinate(token, 0), coordinate(token, 1));
-        if (const char* problem = move_problem(engine_, p, a)) {
+        point* p = board_.at(coordinate(token, 0), coordinate(token, 1));
+        if (const char* problem = move_problem(board_, p, a)) {
             diag::print("joseki file %s: move \"%s\" %s; rest of the branch skipped\n",
                         in.name().c_str(), token.c_str(), problem);
             ++problems_;
@@ -225,22 +227,22 @@ void joseki_library::read_tree(reader& in, int a, int depth) {
         }
         const char kind = token.size() > 2 ? token[2] : '\0';
         if (kind != 'n') learn(p, kind == 's' ? 2 : 1, a);
-        engine_.push(p, a);
+        board_.push(p, a);
         ++played;
     }
     for (; played > 0; --played)
-        engine_.pop();
+        board_.pop();
 }
 
 point* joseki_library::transform(point* p, int t) const {
     board_xy image;
     if (!symmetry_image(t, p->x, p->y, image)) {
         diag::print("error joseki transform ");
-        return engine_.pass_point;
+        return board_.pass_point;
     }
     // The pass point has no place on the board to be moved to.
     if (p->is_pass()) return p;
-    return engine_.at(image.x, image.y);
+    return board_.at(image.x, image.y);
 }
 
 joseki_key joseki_library::board_key(int t, int a) {

@@ -21,9 +21,9 @@
 #include <string>
 #include <unordered_map>
 
-#include "engine/point_set.h"
+#include "engine/board/point_set.h"
 
-class engine;
+class board;
 class point;
 
 // Word x (1..19) holds the region points of column x as a balanced-ternary
@@ -48,7 +48,7 @@ class joseki_library {
   public:
     // Reads the library file and every joseki file it names, all through
     // find_data_file; learning leaves the board as it was.
-    joseki_library(engine& e, const std::string& file_name);
+    joseki_library(board& e, const std::string& file_name);
     joseki_library(const joseki_library&) = delete;
     joseki_library& operator=(const joseki_library&) = delete;
 
@@ -74,7 +74,7 @@ class joseki_library {
     // may be retaken at once: a file's passes stand for moves elsewhere that
     // are never made, ko threats among them.  The mining tool uses the same
     // rule, so that every file it writes loads.
-    static const char* move_problem(engine& e, point* p, int c);
+    static const char* move_problem(board& e, point* p, int c);
 
     // Deeper nesting of branches than this is refused: no file needs it, and
     // each level costs a frame of the reader.
@@ -86,7 +86,7 @@ class joseki_library {
         size_t operator()(const joseki_key& k) const;
     };
 
-    engine& engine_;
+    board& board_;
     // Keys are unique (learning adds to an existing entry), so the index
     // finds the same entry as a scan of the newest-first list would.
     std::deque<joseki_entry> entries_;

@@ -1,11 +1,11 @@
-#include "engine/neural_net.h"
+#include "engine/knowledge/neural_net.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
-#include "engine/data_files.h"
-#include "engine/diagnostics.h"
+#include "engine/base/data_files.h"
+#include "engine/base/diagnostics.h"
 
 neural_net::neural_net(int inputs, int hidden, int outputs, const std::string& file_name)
     : n_in(inputs),

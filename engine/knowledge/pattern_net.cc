@@ -1,6 +1,6 @@
-#include "engine/pattern_net.h"
+#include "engine/knowledge/pattern_net.h"
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 
 pattern_net::pattern_net(int inputs, int hidden, int outputs, const std::string& file_name)
     : feature_net(inputs, hidden, outputs, file_name) {}

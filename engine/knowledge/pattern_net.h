@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/feature_net.h"
+#include "engine/knowledge/feature_net.h"
 
 class pattern_net : public feature_net {
   public:

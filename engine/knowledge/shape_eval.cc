@@ -1,13 +1,13 @@
 // The shape evaluator: a move's local shape (a diamond of stones around it
 // and a few tactical counts about the strings next to it) rated by the shape
 // network, memoised per point by the exact feature vector.
-#include "engine/shape_eval.h"
+#include "engine/knowledge/shape_eval.h"
 
 #include <cstdlib>
 #include <vector>
 
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/knowledge/knowledge.h"
 
 namespace shape {
 
@@ -84,7 +84,7 @@ int stone_liberties(const point* q) {
 
 }  // namespace
 
-shape_features engine::build_features(point* p, int m) {
+shape_features knowledge::build_features(point* p, int m) {
     shape_features r;
     int32_t* f = r.features;
     if (p->colour != 0) diag::print("Col error value%d\n", m);
@@ -130,13 +130,14 @@ shape_features engine::build_features(point* p, int m) {
     return r;
 }
 
-void engine::encode(shape_features& r) {
+void knowledge::encode(shape_features& r) {
     pattern_net& net = *shape_net;
     net.reset();
     r.read_index = 0;
     net.push(1.0);
     for (int k = 0; k < shape::window_features; ++k) {
         int v = shape::read_feature(r);
+        // The window holds colours relative to the mover: 1 its own stone.
         net.push(v == 1 ? 1.0 : 0.0);
         net.push(v == -1 ? 1.0 : 0.0);
     }
@@ -156,7 +157,7 @@ void engine::encode(shape_features& r) {
     net.check_count();
 }
 
-double engine::shape_eval(point* p, int m, double& sente) {
+double knowledge::shape_eval(point* p, int m, double& sente) {
     if (p == pass_point) return 0.0;
     std::vector<shape_features>& memo = p->net_memo;
     // Bounded by emptying rather than eviction: a point whose neighbourhood

@@ -5,13 +5,14 @@
 
 #include <cstdint>
 
-#include "engine/shape_features.h"
+#include "engine/board/shape_features.h"
+#include "engine/knowledge/network_shapes.h"
 
 namespace shape {
 
-constexpr int n_inputs = 167;
-constexpr int n_hidden = 100;
-constexpr int n_outputs = 2;
+constexpr int n_inputs = shape_network.inputs;
+constexpr int n_hidden = shape_network.hidden;
+constexpr int n_outputs = shape_network.outputs;
 
 // Features 1..36 are the window entries at offsets (i, j) with
 // 0 < |i| + |j| <= 4, i outer and j inner; then come the edge distances and

@@ -1,10 +1,10 @@
-#include "engine/shape_templates.h"
+#include "engine/knowledge/shape_templates.h"
 
 #include <algorithm>
 #include <array>
 
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/board/board.h"
 
 const template_offset* offset_at(int dx, int dy) {
     static const std::array<template_offset, 19 * 19> table = [] {
@@ -89,7 +89,7 @@ shape_template build(const base_shape& b) {
     return t;
 }
 
-bool all_have(const engine& e, const point* p, const offset_list& list, int colour) {
+bool all_have(const board& e, const point* p, const offset_list& list, int colour) {
     for (const template_offset* o : list) {
         if (e.at(p->x + o->dx, p->y + o->dy)->colour != colour) return false;
     }
@@ -98,7 +98,7 @@ bool all_have(const engine& e, const point* p, const offset_list& list, int colo
 
 }  // namespace
 
-bool shape_template::matches(const engine& e, const point* p, int a) const {
+bool shape_template::matches(const board& e, const point* p, int a) const {
     if (p->x < x_min || p->x > x_max || p->y < y_min || p->y > y_max) return false;
     return all_have(e, p, empty, 0) && all_have(e, p, own, a) && all_have(e, p, opponent, -a);
 }
@@ -121,7 +121,7 @@ shape_template shape_template::reflect() const {
     return r;
 }
 
-shape_templates::shape_templates(engine& e) : engine_(e) {
+shape_templates::shape_templates(board& e) : board_(e) {
     for (const base_shape& b : base_shapes)
         add_orientations(build(b));
 }
@@ -143,13 +143,13 @@ void shape_templates::add_orientations(const shape_template& base) {
 
 bool shape_templates::rejects(const point* p, int a) const {
     for (const shape_template& t : templates_) {
-        if (t.matches(engine_, p, a)) return true;
+        if (t.matches(board_, p, a)) return true;
     }
     return false;
 }
 
 void shape_templates::moyo(int b, point_set& out) {
-    engine& e = engine_;
+    board& e = board_;
     if (e.no_moves <= 3 || e.no_moves > 30) return;
     const int x = b * e.turn();
     point_set best;

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "engine/point_set.h"
+#include "engine/board/point_set.h"
 
-class engine;
+class board;
 class point;
 
 // A point relative to the candidate.  There is one shared object per
@@ -30,7 +30,7 @@ struct shape_template {
 
     // The ranges keep every offset on the board, so matching needs no
     // bounds checks.
-    bool matches(const engine& e, const point* p, int a) const;
+    bool matches(const board& e, const point* p, int a) const;
 
     // The same shape turned a quarter (x, y) -> (y, 20 - x), and mirrored
     // in the diagonal (x, y) -> (y, x).
@@ -40,7 +40,7 @@ struct shape_template {
 
 class shape_templates {
   public:
-    explicit shape_templates(engine& e);
+    explicit shape_templates(board& e);
     shape_templates(const shape_templates&) = delete;
     shape_templates& operator=(const shape_templates&) = delete;
 
@@ -60,7 +60,7 @@ class shape_templates {
     static constexpr int min_moyo = 61;
 
   private:
-    engine& engine_;
+    board& board_;
     std::vector<shape_template> templates_;
 
     void add_orientations(const shape_template& base);

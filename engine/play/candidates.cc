@@ -4,8 +4,8 @@
 // still holds, and connection points between weak groups.
 #include <algorithm>
 
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/play/move_chooser.h"
 
 namespace {
 
@@ -19,7 +19,7 @@ void make_ready(proof_record& record) {
 // results do not cancel out: whoever moves first decides them, and the
 // first moves of both readings are the vital points.  Read with a pass of a
 // made, so that the opponent's groups are read with a to move.
-void unsettled_group_moves(engine& e, int a, point_set& out) {
+void unsettled_group_moves(move_chooser& e, int a, point_set& out) {
     e.push(e.pass_point, a);
     for (int c : {1, -1}) {
         for (const std::unique_ptr<group>& g : e.group_list(c)) {
@@ -46,7 +46,7 @@ void unsettled_group_moves(engine& e, int a, point_set& out) {
 
 // After a lone invasion stone that the mover's side owned, every point
 // around it is worth an answer.
-void invasion_answer(engine& e, point* last, int a) {
+void invasion_answer(move_chooser& e, point* last, int a) {
     if (last->is_pass() || !(last->previous_value > 0.5)) return;
     if (last->near1.count_stones() > 0 || last->near2.empty()) return;
     for (point* q : last->near2.to_vector()) {
@@ -56,7 +56,7 @@ void invasion_answer(engine& e, point* last, int a) {
 
 // The joseki libraries answered elsewhere: the opponent's last move still
 // deserves a local answer.
-void local_joseki_answer(engine& e, point* last, int a, point_set& j) {
+void local_joseki_answer(move_chooser& e, point* last, int a, point_set& j) {
     if (j.empty() || e.no_moves <= 1 || e.last_move()->colour != -a) return;
     for (point* q : j.to_vector()) {
         if (last->near3.contains(q)) return;
@@ -69,7 +69,7 @@ void local_joseki_answer(engine& e, point* last, int a, point_set& j) {
 // Every legal point that survives the quick filters is rated by shape, or,
 // when the evaluation around it has not changed since it was last valued,
 // keeps its old equity (collected into o).
-void shape_candidates(engine& e, int a, const point_set& j, const point_set& u, point_set& k,
+void shape_candidates(move_chooser& e, int a, const point_set& j, const point_set& u, point_set& k,
                       point_set& o) {
     for (int index = 0; index < e.n_points; ++index) {
         point* g = e.points[index];
@@ -121,7 +121,7 @@ void keep_joseki_moves(const point_set& j, point_set& k) {
 
 }  // namespace
 
-void engine::collect_candidates(int a, point* last, point_set& k) {
+void move_chooser::collect_candidates(int a, point* last, point_set& k) {
     point_set proof_moves;
     unsettled_group_moves(*this, a, proof_moves);
     k.add_all(proof_moves);
@@ -144,7 +144,7 @@ void engine::collect_candidates(int a, point* last, point_set& k) {
     keep_joseki_moves(j, k);
 }
 
-void engine::find_open_third_line() {
+void move_chooser::find_open_third_line() {
     open_third_line = nullptr;
     if (no_moves <= 8 || no_moves >= 50) return;
     double least = 0.5;
@@ -166,7 +166,7 @@ void engine::find_open_third_line() {
     }
 }
 
-bool engine::is_failing_atari(point* g, int a) {
+bool move_chooser::is_failing_atari(point* g, int a) {
     push(g, a);
     bool failing = false;
     for (int n = 0; n < g->n_neighbours && !failing; ++n) {
@@ -179,7 +179,7 @@ bool engine::is_failing_atari(point* g, int a) {
     return failing;
 }
 
-void engine::add_connection_candidates(int a, point_set& k) {
+void move_chooser::add_connection_candidates(int a, point_set& k) {
     for (const std::unique_ptr<group>& g : group_list(a)) {
         const int main_status = g->main_stone()->str_ptr->status;
         point_set& outer = g->outer_area;
@@ -191,8 +191,8 @@ void engine::add_connection_candidates(int a, point_set& k) {
                 const group* h = s->str_ptr->owner_group;
                 if (h == nullptr || h == g.get()) continue;
                 if (is_legal_move(q, a) && q->score < shape_threshold &&
-                    (h->safety < 0.8 || g->safety < 0.8) && s->str_ptr->status > 1 &&
-                    main_status > 1 && q->near1.count_colour(-a) > 0) {
+                    (h->safety < 0.8 || g->safety < 0.8) && s->str_ptr->status > str::dead &&
+                    main_status > str::dead && q->near1.count_colour(-a) > 0) {
                     k.add(q);
                 }
             }

@@ -4,7 +4,7 @@
 // stays and a value equal to the floor (or NaN) never wins.
 #pragma once
 
-#include "engine/point_set.h"
+#include "engine/board/point_set.h"
 
 class point;
 

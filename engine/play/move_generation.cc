@@ -8,21 +8,35 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/diagnostics.h"
-#include "engine/move_choice.h"
-#include "engine/random.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/base/random.h"
+#include "engine/play/move_choice.h"
+#include "engine/play/move_chooser.h"
 
 namespace {
 
+// The terms of a candidate's equity, in points of territory.
+constexpr double far_gain_cap = 0.1;         // per point away from the move: reading's side effects
+constexpr double pressing_penalty = -100.0;  // a stone pressing lone enemy stones is never chosen
+constexpr double shape_base = 1.1;           // shape counts as 1 / (shape_base - score)
+constexpr double shape_fade = 0.05;          // per move: shape matters less as the board fills
+constexpr int solid_shape_moves = 150;       // before this, a stone joining a string adds 1
+constexpr double joseki_weight = 20;         // a library move outweighs most territory gains
+constexpr int random_moves = 50;             // the opening is varied by a random term
+constexpr double random_step = 0.25;         // of -10 to 10 steps of this size
+constexpr double moyo_bonus = 5.0;           // a move into the opponent's framework
+constexpr double safety_offset = 2.0;        // the new stone's group safety counts above this
+constexpr double dead_group_threat = 10.0;   // a standing stone of a dead group needs an answer
+constexpr double open_value = 0.51;          // points this open are tried as safe moves
+
 // Gains far from the move are mostly side effects of reading that the move
-// did not cause; each point may add at most 0.1 of them.
-double far_gain(const engine& e, const point* p) {
+// did not cause; each point may add at most far_gain_cap of them.
+double far_gain(const move_chooser& e, const point* p) {
     double sum = 0.0;
     for (int k = 0; k < e.n_points; ++k) {
         const point* x = e.points[k];
         if (p->near3.contains(x)) continue;
-        sum += std::clamp(x->value - x->previous_value, 0.0, 0.1);
+        sum += std::clamp(x->value - x->previous_value, 0.0, far_gain_cap);
     }
     return sum;
 }
@@ -51,7 +65,7 @@ bool next_to_capturable_enemy(const point* p, int a) {
 
 }  // namespace
 
-point* engine::generate_move(int a) {
+point* move_chooser::generate_move(int a) {
     diag::quiet_scope quiet(!diag::debug_enabled());
     in_generation = 0;
     candidates_evaluated = 0;
@@ -114,18 +128,18 @@ point* engine::generate_move(int a) {
     return chosen;
 }
 
-double engine::opponent_sente() {
+double move_chooser::opponent_sente() {
     double value = 0.0;
     point* last = last_point();
     if (no_moves > 1 && last != pass_point) {
         const str* s = last->str_ptr;
         const group* g = s != nullptr ? s->owner_group : nullptr;
         const bool after_ko_capture = move_stack[no_moves - 2].ko != 0;
-        if (s != nullptr && s->status == 6 && g != nullptr && g->life_result == -1 &&
+        if (s != nullptr && s->status == str::safe && g != nullptr && g->life_result == -1 &&
             !after_ko_capture) {
             // A stone that stands but whose group is dead: a threat that
             // needs an answer.
-            value = 10.0;
+            value = dead_group_threat;
         } else {
             const int t = last->colour;
             if (t == 0) return 0.0;
@@ -139,36 +153,36 @@ double engine::opponent_sente() {
     return value;
 }
 
-void engine::evaluate_candidate(point* p, int a, point* last, double sente, const point_set& moyo,
+void move_chooser::evaluate_candidate(point* p, int a, point* last, double sente, const point_set& moyo,
                                 double pass_value) {
     ++candidates_evaluated;
     push(p, a);
     check_position();
     const double after = evaluate_after_move(p, a);
     double gain = after - far_gain(*this, p) - pass_value;
-    if (presses_single_stones(p, a)) gain = -100.0;
+    if (presses_single_stones(p, a)) gain = pressing_penalty;
 
-    double shape = 1.0 / (1.1 - p->score) / (no_moves * 0.05 + 1);
-    if (no_moves < 150 && p->str_ptr->stones.count() > 1) shape += 1.0;
+    double shape = 1.0 / (shape_base - p->score) / (no_moves * shape_fade + 1);
+    if (no_moves < solid_shape_moves && p->str_ptr->stones.count() > 1) shape += 1.0;
 
-    double local = p->joseki_value * 20;
+    double local = p->joseki_value * joseki_weight;
     double answer = 0.0;
     if (last->near2.contains(p)) {
-        answer = sente / (1.1 - p->score);
+        answer = sente / (shape_base - p->score);
         if (next_to_capturable_enemy(p, a)) answer = 0.0;
     }
-    const double random = no_moves < 50 ? random_int(-10, 10) * 0.25 : 0.0;
-    if (moyo.contains(p)) local += 5.0;
-    local += std::max(stone_safety(p), 0.0) - 2.0;
+    const double random = no_moves < random_moves ? random_int(-10, 10) * random_step : 0.0;
+    if (moyo.contains(p)) local += moyo_bonus;
+    local += std::max(stone_safety(p), 0.0) - safety_offset;
 
     p->equity = local + answer + shape + random + gain;
     pop();
 }
 
-void engine::add_safe_uncertain_moves(int a, point_set& k) {
+void move_chooser::add_safe_uncertain_moves(int a, point_set& k) {
     for (int index = 0; index < n_points; ++index) {
         point* p = points[index];
-        if (!is_legal_move(p, a) || !(std::abs(p->previous_value) < 0.51)) continue;
+        if (!is_legal_move(p, a) || !(std::abs(p->previous_value) < open_value)) continue;
         push(p, a);
         const int captured = can_capture_string(p->str_ptr, max_depth_status, nullptr);
         pop();
@@ -176,7 +190,7 @@ void engine::add_safe_uncertain_moves(int a, point_set& k) {
     }
 }
 
-point* engine::secondary_pick(point_set& k, int a, double pass_value) {
+point* move_chooser::secondary_pick(point_set& k, int a, double pass_value) {
     const move_choice choice = choose_best(k, {pass_point, secondary_floor}, [&](point* p) {
         ++candidates_evaluated;
         double opponent_sente_value = 0.0;
@@ -191,7 +205,7 @@ point* engine::secondary_pick(point_set& k, int a, double pass_value) {
     return choice.best;
 }
 
-void engine::collect_game_boards() {
+void move_chooser::collect_game_boards() {
     game_boards.clear();
     position_key::board_words b = key.board();
     game_boards.push_back(b);
@@ -209,7 +223,7 @@ void engine::collect_game_boards() {
 
 // The board after the stone is worked out on the side, without making the
 // move: the strings it would capture are the enemy's with one liberty.
-bool engine::repeats_game_board(const point* p, int a) const {
+bool move_chooser::repeats_game_board(const point* p, int a) const {
     if (p == pass_point) return false;
     position_key::board_words b = key.board();
     position_key::change_stone(b, p, a, 1);

@@ -4,8 +4,8 @@
 // returns.
 #include <algorithm>
 
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/reading/reader.h"
 
 namespace {
 
@@ -17,12 +17,12 @@ void store(position_key* entry, int& lower, int& upper, int lo, int up) {
 
 }  // namespace
 
-void engine::start_search() {
+void reader::start_search() {
     search_start = no_moves;
     ladder_budget_base = ladder_count;
 }
 
-void engine::alpha_beta(point_set& targets, int colour, int depth, int max_depth, int alpha,
+void reader::alpha_beta(point_set& targets, int colour, int depth, int max_depth, int alpha,
                         int beta, int& lower, int& upper, search_goal& mover_goal,
                         search_goal& other_goal) {
     ++ab_count;
@@ -77,7 +77,7 @@ void engine::alpha_beta(point_set& targets, int colour, int depth, int max_depth
     store(entry, lower, upper, lower, upper);
 }
 
-void engine::alpha_beta_plain(point_set& targets, int colour, int depth, int max_depth, int alpha,
+void reader::alpha_beta_plain(point_set& targets, int colour, int depth, int max_depth, int alpha,
                               int beta, int& lower, int& upper, search_goal& mover_goal,
                               search_goal& other_goal) {
     ++ab_count;
@@ -109,7 +109,7 @@ void engine::alpha_beta_plain(point_set& targets, int colour, int depth, int max
     }
 }
 
-int engine::generic_can(point_set& targets, int colour, int max_depth, proof_record* record,
+int reader::generic_can(point_set& targets, int colour, int max_depth, proof_record* record,
                         search_goal& mover_goal, search_goal& other_goal) {
     proof_record scratch;
     if (record == nullptr) {
@@ -137,7 +137,7 @@ int engine::generic_can(point_set& targets, int colour, int max_depth, proof_rec
     return lower;
 }
 
-int engine::can_achieve_quick(point_set& targets, int colour, int max_depth,
+int reader::can_achieve_quick(point_set& targets, int colour, int max_depth,
                               search_goal& mover_goal, search_goal& other_goal) {
     start_search();
     for (int d = 2; d <= max_depth; d += 2) {
@@ -148,14 +148,14 @@ int engine::can_achieve_quick(point_set& targets, int colour, int max_depth,
     return 0;
 }
 
-int engine::can_escape_quick(str* s, int max_depth) {
+int reader::can_escape_quick(str* s, int max_depth) {
     point_set targets;
     targets.add(s->lowest_stone());
     return can_achieve_quick(targets, s->colour, max_depth, *goal_quick_escape,
                              *goal_quick_capture);
 }
 
-int engine::can_capture_quick(str* s, int max_depth) {
+int reader::can_capture_quick(str* s, int max_depth) {
     point_set targets;
     targets.add(s->lowest_stone());
     return can_achieve_quick(targets, -s->colour, max_depth, *goal_quick_capture,

@@ -3,13 +3,13 @@
 // It is cheap enough to be a terminal test of the other searches.
 #include <algorithm>
 
-#include "engine/state.h"
+#include "engine/reading/reader.h"
 
 namespace {
 
 // The escaper at depth 3 and beyond tries no captures; instead the ladder
 // counts as broken when the last two moves left a stone that can be taken.
-bool ladder_broken(engine& e) {
+bool ladder_broken(reader& e) {
     if (e.no_moves >= 2) {
         const move_record& own = e.move_stack[e.no_moves - 2];
         const point* p = own.where;
@@ -24,7 +24,7 @@ bool ladder_broken(engine& e) {
 
 }  // namespace
 
-int engine::ladder_capture(str* s, int depth, int max_depth) {
+int reader::ladder_capture(str* s, int depth, int max_depth) {
     ++ladder_count;
     if (depth > max_depth) return 0;
     if (s->capturable_now()) return 1;
@@ -46,7 +46,7 @@ int engine::ladder_capture(str* s, int depth, int max_depth) {
     return best;
 }
 
-int engine::ladder_escape(str* s, int depth, int max_depth) {
+int reader::ladder_escape(str* s, int depth, int max_depth) {
     ++ladder_count;
     if (s->liberties.count() > 1) return 1;
     point* stone = s->stones.first();

@@ -1,8 +1,8 @@
-#include "engine/proof_base.h"
+#include "engine/reading/proof_base.h"
 
 #include <algorithm>
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 
 namespace {
 

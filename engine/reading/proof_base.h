@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "engine/position_key.h"
-#include "engine/proof_record.h"
+#include "engine/board/position_key.h"
+#include "engine/reading/proof_record.h"
 
 class proof_base {
   public:

@@ -2,8 +2,8 @@
 // a proof tree (the winning move at each of the prover's turns) and a
 // refutation tree (every move of the other side), and before a new reading a
 // stored proof about the same question is replayed on the current board.
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/reading/reader.h"
 
 namespace {
 
@@ -23,7 +23,7 @@ point_set moves_to_follow(search_goal& goal, point_set& targets, int depth, int 
     return moves;
 }
 
-void print_search_moves(engine& e) {
+void print_search_moves(reader& e) {
     for (int i = e.search_start; i < e.no_moves; ++i) e.move_stack[i].where->print(diag::out());
 }
 
@@ -31,7 +31,7 @@ void print_search_moves(engine& e) {
 
 // --- building the trees from the table -------------------------------------
 
-void engine::generic_prove(point_set& targets, int colour, int depth, int max_depth,
+void reader::generic_prove(point_set& targets, int colour, int depth, int max_depth,
                            proof_tree& tree, int value, search_goal& goal, search_goal& other) {
     point_set moves = moves_to_follow(goal, targets, depth, max_depth, value == -1);
     for (int i = 0; i < moves.count(); ++i) {
@@ -56,7 +56,7 @@ void engine::generic_prove(point_set& targets, int colour, int depth, int max_de
     }
 }
 
-void engine::generic_disprove(point_set& targets, int colour, int depth, int max_depth,
+void reader::generic_disprove(point_set& targets, int colour, int depth, int max_depth,
                               proof_tree& tree, int value, search_goal& goal, search_goal& other) {
     point_set moves = moves_to_follow(goal, targets, depth, max_depth, value == 1);
     for (int i = 0; i < moves.count(); ++i) {
@@ -87,7 +87,7 @@ void engine::generic_disprove(point_set& targets, int colour, int depth, int max
 
 // --- replaying a stored proof ----------------------------------------------
 
-bool engine::verify_proof(point_set& targets, int colour, int max_depth, proof_record& record,
+bool reader::verify_proof(point_set& targets, int colour, int max_depth, proof_record& record,
                           search_goal& mover_goal, search_goal& other_goal) {
     record.proof.to_root();
     record.refutation.to_root();
@@ -98,7 +98,7 @@ bool engine::verify_proof(point_set& targets, int colour, int max_depth, proof_r
 }
 
 // The side to move still gets at least value by the single stored move.
-bool engine::verify_win(point_set& targets, int colour, int depth, int max_depth, proof_tree& tree,
+bool reader::verify_win(point_set& targets, int colour, int depth, int max_depth, proof_tree& tree,
                         int value, search_goal& goal, search_goal& other) {
     if (tree.depth() > max_depth) return false;
     if (value == -1 || depth > goal.verify_depth_limit) return true;
@@ -123,7 +123,7 @@ bool engine::verify_win(point_set& targets, int colour, int depth, int max_depth
 }
 
 // Whatever the side to move plays now, it gets no more than value.
-bool engine::verify_refutation(point_set& targets, int colour, int depth, int max_depth,
+bool reader::verify_refutation(point_set& targets, int colour, int depth, int max_depth,
                                proof_tree& tree, int value, search_goal& goal, search_goal& other) {
     if (value == 1 || depth > goal.verify_depth_limit) return true;
     ladder_budget_base = ladder_count;
@@ -153,7 +153,7 @@ bool engine::verify_refutation(point_set& targets, int colour, int depth, int ma
 
 // --- the queries -----------------------------------------------------------
 
-int engine::answer_with_proof(int kind, point_set& search_targets, const point_set& record_targets,
+int reader::answer_with_proof(int kind, point_set& search_targets, const point_set& record_targets,
                               int colour, int max_depth, search_goal& mover_goal,
                               search_goal& other_goal, proof_record* out_record) {
     point* last = last_point();
@@ -190,45 +190,14 @@ point_set string_targets(str* s) {
 
 }  // namespace
 
-int engine::can_save_string(str* s, int max_depth, proof_record* out_record) {
+int reader::can_save_string(str* s, int max_depth, proof_record* out_record) {
     point_set targets = string_targets(s);
-    return answer_with_proof(0, targets, targets, s->colour, max_depth, *goal_defend, *goal_capture,
+    return answer_with_proof(proof_record::save_string, targets, targets, s->colour, max_depth, *goal_defend, *goal_capture,
                              out_record);
 }
 
-int engine::can_capture_string(str* s, int max_depth, proof_record* out_record) {
+int reader::can_capture_string(str* s, int max_depth, proof_record* out_record) {
     point_set targets = string_targets(s);
-    return answer_with_proof(1, targets, targets, -s->colour, max_depth, *goal_capture,
+    return answer_with_proof(proof_record::capture_string, targets, targets, -s->colour, max_depth, *goal_capture,
                              *goal_defend, out_record);
-}
-
-namespace {
-
-// The main stone first, then the area in its own order.
-point_set life_targets(point* main, const point_set& area) {
-    point_set targets;
-    std::vector<point*> rest = area.to_vector();
-    for (auto p = rest.rbegin(); p != rest.rend(); ++p) {
-        if (*p != main) targets.add(*p);
-    }
-    targets.add(main);
-    return targets;
-}
-
-}  // namespace
-
-int engine::can_live(point* main, const point_set& area, int max_depth, proof_record* out_record) {
-    point_set targets = life_targets(main, area);
-    point_set record_targets;
-    record_targets.add(main);
-    return answer_with_proof(4, targets, record_targets, main->colour, max_depth, *goal_live,
-                             *goal_kill, out_record);
-}
-
-int engine::can_kill(point* main, const point_set& area, int max_depth, proof_record* out_record) {
-    point_set targets = life_targets(main, area);
-    point_set record_targets;
-    record_targets.add(main);
-    return answer_with_proof(5, targets, record_targets, -main->colour, max_depth, *goal_kill,
-                             *goal_live, out_record);
 }

@@ -1,9 +1,9 @@
-#include "engine/proof_record.h"
+#include "engine/reading/proof_record.h"
 
 #include <algorithm>
 
-#include "engine/point.h"
-#include "engine/position_key.h"
+#include "engine/board/point.h"
+#include "engine/board/position_key.h"
 
 proof_record::proof_record(int k, const point_set& t, int c, int number, point* last_move)
     : kind(k),

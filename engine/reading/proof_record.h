@@ -4,11 +4,18 @@
 // 3 cut them, 4 make a group live, 5 kill it.
 #pragma once
 
-#include "engine/point_set.h"
-#include "engine/proof_tree.h"
+#include "engine/board/point_set.h"
+#include "engine/reading/proof_tree.h"
 
 class proof_record {
   public:
+    // The six questions, in the order their counters are kept.
+    static constexpr int save_string = 0;
+    static constexpr int capture_string = 1;
+    static constexpr int connect_strings = 2;
+    static constexpr int cut_strings = 3;
+    static constexpr int live_group = 4;
+    static constexpr int kill_group = 5;
     static constexpr int n_kinds = 6;
     static constexpr int unset = 99;  // result before the reading has run
 

@@ -1,10 +1,10 @@
-#include "engine/proof_tree.h"
+#include "engine/reading/proof_tree.h"
 
 #include <algorithm>
 
-#include "engine/diagnostics.h"
-#include "engine/point.h"
-#include "engine/point_set.h"
+#include "engine/base/diagnostics.h"
+#include "engine/board/point.h"
+#include "engine/board/point_set.h"
 
 proof_tree::proof_tree() {
     clear();

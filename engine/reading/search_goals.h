@@ -2,19 +2,20 @@
 // goes about it.  A question is a pair of goals, one per side; at every node
 // the searches ask the goal of the side to move whether the node is decided
 // and, if not, which moves to try, best first.  Goals keep no state between
-// calls apart from the engine's counters, and leave the board as found.
+// calls apart from the reader's counters, and leave the board as found.
 #pragma once
 
 #include <vector>
 
-class engine;
+class knowledge;
+class reader;
 class point;
 class point_set;
 class str;
 
 class search_goal {
   public:
-    explicit search_goal(engine* owner) : e(owner) {}
+    explicit search_goal(reader* owner) : e(owner) {}
     virtual ~search_goal() = default;
     search_goal(const search_goal&) = delete;
     search_goal& operator=(const search_goal&) = delete;
@@ -31,7 +32,7 @@ class search_goal {
     int verify_depth_limit = 100;
 
   protected:
-    engine* e;
+    reader* e;
 
     // Helpers for is_terminal: a decided node with value v; a node the
     // board does not decide, terminal (value 0) only at the depth limit.
@@ -110,7 +111,7 @@ std::vector<str*> shared_enemies(str* a, str* b);
 // Near the root of a connection reading, where it is widest: keeps only the
 // moves of good shape for colour, best first (the pass last), and returns
 // the number removed.
-int shape_filter(engine& e, point_set& moves, int colour);
+int shape_filter(knowledge& e, point_set& moves, int colour);
 
 // Joins the two strings (the owner's side).
 class connect_goal : public connection_goal {
@@ -131,37 +132,4 @@ class cut_goal : public connection_goal {
     // Liberties near other of the cutter's weak strings next to s, with the
     // captures that save them.
     void add_weak_neighbour_moves(str* s, point_set& other_area, point_set& moves);
-};
-
-// The goals about a group, whose first target point is its main stone (the
-// way to the group, through the stone's group_ref) followed by the points of
-// its area.  Moves come from around the area's points that can still become
-// eyes, tried in the order of the eye potential they leave.
-class group_goal : public search_goal {
-  protected:
-    using search_goal::search_goal;
-    // The main stone, with the targets rewound.
-    static point* main_stone(point_set& targets);
-    // The owner's eye potential over the targets.
-    static double eye_potential(point_set& targets, int owner);
-    // Plays each move for colour and keys it by sign x the eye potential it
-    // leaves, less the index tie-break; sorts and keeps the best few.
-    void order(point_set& targets, point_set& moves, int colour, int owner, double base,
-               double sign, int depth);
-};
-
-// Makes a group live (the owner's side).
-class live_goal : public group_goal {
-  public:
-    using group_goal::group_goal;
-    bool is_terminal(point_set& targets, int depth, int max_depth, int& value) override;
-    void generate_moves(point_set& targets, point_set& moves, int depth) override;
-};
-
-// Kills a group (the attacker's side).
-class kill_goal : public group_goal {
-  public:
-    using group_goal::group_goal;
-    bool is_terminal(point_set& targets, int depth, int max_depth, int& value) override;
-    void generate_moves(point_set& targets, point_set& moves, int depth) override;
 };

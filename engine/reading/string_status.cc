@@ -1,17 +1,14 @@
-// The passes that give every string its status, 1 (can be captured) or 6
-// (safe): by reading, then by a few local patterns that reading at the
+// The passes that give every string its status, dead (it can be captured)
+// or safe: by reading, then by a few local patterns that reading at the
 // string alone misses (forcing moves, double ataris, first-line ataris).
 #include <algorithm>
 #include <utility>
 #include <vector>
 
-#include "engine/diagnostics.h"
-#include "engine/state.h"
+#include "engine/base/diagnostics.h"
+#include "engine/reading/reader.h"
 
 namespace {
-
-constexpr int dead = 1;
-constexpr int safe = 6;
 
 bool contains(const std::vector<str*>& list, const str* s) {
     return std::find(list.begin(), list.end(), s) != list.end();
@@ -22,7 +19,7 @@ void add_once(std::vector<str*>& list, str* s) {
 }
 
 // Every string on the board once, in the order of its lowest stone.
-std::vector<str*> board_strings(engine& e) {
+std::vector<str*> board_strings(reader& e) {
     std::vector<str*> strings;
     for (int k = 0; k < e.n_points; ++k) add_once(strings, e.points[k]->str_ptr);
     return strings;
@@ -63,25 +60,25 @@ point* stone_other_than(str* g, point* x) {
 
 // The status that reading gives s: the side to move asks whether it can be
 // saved, the other side whether it can be captured.
-int read_status(engine& e, str* s, proof_record* record) {
+int read_status(reader& e, str* s, proof_record* record) {
     if (s->colour == e.turn()) {
-        return e.can_save_string(s, e.max_depth_status, record) == -1 ? dead : safe;
+        return e.can_save_string(s, e.max_depth_status, record) == -1 ? str::dead : str::safe;
     }
-    return e.can_capture_string(s, e.max_depth_status, record) == 1 ? dead : safe;
+    return e.can_capture_string(s, e.max_depth_status, record) == 1 ? str::dead : str::safe;
 }
 
 // Of two capturable neighbours of opposite colours only one can really be
 // lost: the smaller one, when it is in atari, is counted safe.
-void atari_pair_correction(engine& e) {
+void atari_pair_correction(reader& e) {
     for (str* s : board_strings(e)) {
         std::vector<str*> enemies;
         s->adjacent_enemies(enemies);
         for (str* o : enemies) {
-            if (s->status != dead || o->status != dead) continue;
+            if (s->status != str::dead || o->status != str::dead) continue;
             const int ns = s->stones.count();
             const int no = o->stones.count();
-            if (ns < no && s->liberties.count() == 1) s->status = safe;
-            if (no < ns && o->liberties.count() == 1) o->status = safe;
+            if (ns < no && s->liberties.count() == 1) s->status = str::safe;
+            if (no < ns && o->liberties.count() == 1) o->status = str::safe;
         }
     }
 }
@@ -89,8 +86,8 @@ void atari_pair_correction(engine& e) {
 // After m, an enemy string in atari next to it extends; if that leaves an
 // enemy string next to m that can be captured, the smaller of the two is
 // dead.
-void extension_check(engine& e, point* m) {
-    if (m->colour == 0 || m->str_ptr->status != safe) return;
+void extension_check(reader& e, point* m) {
+    if (m->colour == 0 || m->str_ptr->status != str::safe) return;
     const int opponent = -m->colour;
     str* s = nullptr;
     point* x = nullptr;
@@ -104,7 +101,7 @@ void extension_check(engine& e, point* m) {
     point* kept = nullptr;  // a stone of the string found, other than x
     int kept_size = 0;
     for (str* g : strings_next_to(m, opponent)) {
-        if (g->status > dead && e.can_capture_string(g, 4, nullptr) == 1) {
+        if (g->status > str::dead && e.can_capture_string(g, 4, nullptr) == 1) {
             kept = stone_other_than(g, x);
             kept_size = g->stones.count();
         }
@@ -113,13 +110,13 @@ void extension_check(engine& e, point* m) {
     if (kept == nullptr) return;
     // The string found may have been made by the extension itself; once x
     // is taken back, its other stones name the string on the board.
-    (s->stones.count() < kept_size ? s : kept->str_ptr)->status = dead;
+    (s->stones.count() < kept_size ? s : kept->str_ptr)->status = str::dead;
 }
 
 // After m, a single stone, ataris two enemy strings at once: if both can
 // escape only by capturing at the same point, one of them is dead when it
 // can still be laddered after that capture.
-void double_atari_check(engine& e, point* m) {
+void double_atari_check(reader& e, point* m) {
     if (m->colour == 0 || m->stones() != 1 || m->liberties() != 2) return;
     std::vector<str*> victims = strings_next_to(m, -m->colour);
     if (victims.size() != 2 || !both_in_atari_with_escape(victims[0], victims[1])) return;
@@ -135,10 +132,10 @@ void double_atari_check(engine& e, point* m) {
     }
     e.pop();
     if (laddered == nullptr) return;
-    laddered->status = dead;
+    laddered->status = str::dead;
     for (int k = 0; k < x->n_neighbours; ++k) {
         point* q = x->neighbours[k];
-        if (q->colour != 0 && q->str_ptr->liberties.count() == 1) q->str_ptr->status = safe;
+        if (q->colour != 0 && q->str_ptr->liberties.count() == 1) q->str_ptr->status = str::safe;
     }
 }
 
@@ -146,7 +143,7 @@ void double_atari_check(engine& e, point* m) {
 // the second line leaves two of our strings in atari that can only capture
 // their way out at one point, and one of them is laddered after that, m's
 // string is dead.
-void first_line_check(engine& e, point* m) {
+void first_line_check(reader& e, point* m) {
     if (m->colour == 0 || m->stones() != 1 || m->edge_distance() != 0 || m->liberties() != 2) {
         return;
     }
@@ -168,27 +165,27 @@ void first_line_check(engine& e, point* m) {
         }
     }
     e.pop();
-    if (lost) m->str_ptr->status = dead;
+    if (lost) m->str_ptr->status = str::dead;
 }
 
 // What reading says of f after a move, given its stored status; strings
 // found unsafe or capturable hand their enemy neighbours to followers.
-int status_after_move(engine& e, str* f, point* move, std::vector<str*>* followers) {
+int status_after_move(reader& e, str* f, point* move, std::vector<str*>* followers) {
     if (f->colour == e.turn()) {
-        if (f->status == dead) return dead;
-        if (e.can_save_string(f, e.max_depth_status, nullptr) != -1) return safe;
+        if (f->status == str::dead) return str::dead;
+        if (e.can_save_string(f, e.max_depth_status, nullptr) != -1) return str::safe;
         if (followers != nullptr) f->adjacent_enemies(*followers);
-        return dead;
+        return str::dead;
     }
-    if (f->status == safe && !f->stones.contains(move)) return safe;
-    if (e.can_capture_string(f, e.max_depth_status, nullptr) == 1) return dead;
+    if (f->status == str::safe && !f->stones.contains(move)) return str::safe;
+    if (e.can_capture_string(f, e.max_depth_status, nullptr) == 1) return str::dead;
     if (followers != nullptr) f->adjacent_enemies(*followers);
-    return safe;
+    return str::safe;
 }
 
 // The strings whose status the move may have changed: its own, those near
 // it, and those next to what it captured.
-std::vector<str*> strings_near_move(engine& e, point* move) {
+std::vector<str*> strings_near_move(reader& e, point* move) {
     std::vector<str*> near;
     if (move->colour != 0) add_once(near, move->str_ptr);
     for (point* q : move->near2.to_vector()) add_once(near, q->str_ptr);
@@ -204,7 +201,7 @@ std::vector<str*> strings_near_move(engine& e, point* move) {
 
 }  // namespace
 
-void engine::evaluate_all_strings() {
+void reader::evaluate_all_strings() {
     diag::print("S");
     for (str* s : board_strings(*this)) s->status = read_status(*this, s, nullptr);
     kikashi_pass(turn());
@@ -212,7 +209,7 @@ void engine::evaluate_all_strings() {
     diag::print(".");
 }
 
-void engine::collect_proof_moves(point_set& moves) {
+void reader::collect_proof_moves(point_set& moves) {
     for (str* s : board_strings(*this)) {
         proof_record record;
         s->status = read_status(*this, s, &record);
@@ -220,7 +217,7 @@ void engine::collect_proof_moves(point_set& moves) {
     }
 }
 
-void engine::update_status_after_move(point* move) {
+void reader::update_status_after_move(point* move) {
     for (int k = 0; k < n_points; ++k) {
         point* p = points[k];
         if (p->colour != 0) p->str_ptr->status = p->status_copy;
@@ -238,7 +235,7 @@ void engine::update_status_after_move(point* move) {
     atari_pair_correction(*this);
 }
 
-void engine::kikashi_pass(int a) {
+void reader::kikashi_pass(int a) {
     point_set candidates;
     for (str* g : board_strings(*this)) {
         if (g->colour == -a && g->liberties.count() == 2) g->add_liberties_to(candidates);
@@ -266,7 +263,7 @@ void engine::kikashi_pass(int a) {
         if (!is_legal_move(y, -a)) diag::crash(" error kikashi ");
         push(y, -a);
         for (str* g : strings_next_to(x, -a)) {
-            if (!g->stones.contains(y) && ladder_capture(g, 0, 100) == 1) g->status = dead;
+            if (!g->stones.contains(y) && ladder_capture(g, 0, 100) == 1) g->status = str::dead;
         }
         pop();
         pop();

@@ -1,6 +1,6 @@
-#include "engine/transposition_table.h"
+#include "engine/reading/transposition_table.h"
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 
 namespace {
 

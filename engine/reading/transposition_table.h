@@ -7,7 +7,7 @@
 #include <array>
 #include <forward_list>
 
-#include "engine/position_key.h"
+#include "engine/board/position_key.h"
 
 class transposition_table {
   public:

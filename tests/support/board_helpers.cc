@@ -15,7 +15,7 @@ void place(engine& e, const std::vector<std::string>& rows) {
     }
 }
 
-point* pt(engine& e, const char* name) { return e.at(name[0] - 'a' + 1, name[1] - 'a' + 1); }
+point* pt(board& e, const char* name) { return e.at(name[0] - 'a' + 1, name[1] - 'a' + 1); }
 
 namespace {
 

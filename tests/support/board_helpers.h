@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 
 namespace test {
 
@@ -14,7 +14,7 @@ namespace test {
 // 'O' White, anything else empty.  Rows may be shorter than 19.
 void place(engine& e, const std::vector<std::string>& rows);
 
-point* pt(engine& e, const char* name);  // "dd" -> (4, 4)
+point* pt(board& e, const char* name);  // "dd" -> (4, 4)
 
 // Empty string when every string, string pointer and key word agrees with a
 // recomputation from the colours alone; otherwise what differs.

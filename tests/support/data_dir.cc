@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/data_files.h"
+#include "engine/base/data_files.h"
 
 namespace test {
 

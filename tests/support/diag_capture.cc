@@ -1,6 +1,6 @@
 #include "tests/support/diag_capture.h"
 
-#include "engine/diagnostics.h"
+#include "engine/base/diagnostics.h"
 
 namespace test {
 

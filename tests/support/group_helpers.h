@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 
 namespace test {
 

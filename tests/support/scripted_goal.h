@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/ab.h"
-#include "engine/state.h"
+#include "engine/engine.h"
+#include "engine/reading/search_goals.h"
 
 namespace test {
 

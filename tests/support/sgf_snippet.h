@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "engine/state.h"
+#include "engine/engine.h"
 
 namespace test {
 
