@@ -19,7 +19,7 @@
 #   make match  builds winkirvo-gtp in Release and plays MATCH_GAMES games against
 #               MATCH_OPPONENT, refereed by GNU Go; records in build/match
 #   make data   rebuilds the nine data files from the game collections in DATASETS
-#               into build/data (about N minutes); make data-check also compares
+#               into build/data (25 processor minutes); make data-check also compares
 #               them byte for byte with data/, make data-install copies them there
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
@@ -212,7 +212,7 @@ data-check: data
 	@differ=""; \
 	for f in $(DATA_FILES); do cmp -s data/$$f $(DATA_OUT)/$$f || differ="$$differ $$f"; done; \
 	if [ -n "$$differ" ]; then echo "Rebuilt unlike the committed files in data/:$$differ"; exit 1; fi; \
-	echo "All $(words $(DATA_FILES)) data files rebuilt byte for byte as committed."
+	echo "All $(words $(DATA_FILES)) files of data/ rebuilt byte for byte as committed."
 
 # The rebuilt files replace the committed ones (a change of play: make golden).
 data-install: data
