@@ -18,6 +18,9 @@
 #               compares byte for byte, when a change of play is meant
 #   make match  builds winkirvo-gtp in Release and plays MATCH_GAMES games against
 #               MATCH_OPPONENT, refereed by GNU Go; records in build/match
+#   make data   rebuilds the nine data files from the game collections in DATASETS
+#               into build/data (25 processor minutes); make data-check also compares
+#               them byte for byte with data/, make data-install copies them there
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 TEST_DIR := build/test
@@ -34,7 +37,8 @@ PACKAGES := cmake make g++ libgtest-dev libgmock-dev libbenchmark-dev clang libc
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps test bench compare-genmove run screenshot golden match fuzz fuzz-build fuzz-run soak clean
+.PHONY: all deps test bench compare-genmove run screenshot golden match fuzz fuzz-build fuzz-run soak data \
+  data-check data-install clean
 
 all: test
 
@@ -81,18 +85,28 @@ fuzz-run: fuzz-build
 	    $(abspath $(FUZZ_CORPUS))/$$name $(CURDIR)/fuzz/$$seeds; \
 	done
 
-# The benchmarks that measure on real positions read professional games,
-# unpacked once from the shared game collection when it is at hand.
+# The shared game collections, unpacked into the build tree when needed.
 DATASETS ?= ../shared/datasets
 GAMES_DIR := build/games/pro
+KGS_GAMES_DIR := build/games/kgs
 
+# $(call unpack_games,ARCHIVE,DIR): unpacks $(DATASETS)/ARCHIVE into DIR
+# unless DIR is there or the archive is not; through DIR.part, so that an
+# interrupted unpacking is never taken for a whole one.
+define unpack_games
+if [ ! -d $(2) ] && [ -f $(DATASETS)/$(1) ]; then \
+  echo "Unpacking $(DATASETS)/$(1) into $(2)"; \
+  rm -rf $(2).part && mkdir -p $(2).part && tar -xJf $(DATASETS)/$(1) -C $(2).part && mv $(2).part $(2); \
+fi;
+endef
+
+# The benchmarks that measure on real positions read professional games,
+# unpacked once from the shared game collection when it is at hand.
 bench: deps
 	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
-	@if [ ! -d $(GAMES_DIR) ] && [ -f $(DATASETS)/pro.tar.xz ]; then \
-	  echo "Unpacking the professional games into $(GAMES_DIR)"; \
-	  mkdir -p $(GAMES_DIR) && tar -xJf $(DATASETS)/pro.tar.xz -C $(GAMES_DIR); \
-	elif [ ! -d $(GAMES_DIR) ]; then \
+	@$(call unpack_games,pro.tar.xz,$(GAMES_DIR)) \
+	if [ ! -d $(GAMES_DIR) ]; then \
 	  echo "No $(DATASETS)/pro.tar.xz: the measures on professional positions are skipped (make bench DATASETS=<folder of the game collections>)"; \
 	fi
 	@for b in $(RELEASE_DIR)/bench/winkirvo_bench_*; do \
@@ -174,6 +188,35 @@ match:
 	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-gtp
 	python3 tools/match.py --games $(MATCH_GAMES) --engine "$(MATCH_ENGINE)" \
 	  --opponent "$(MATCH_OPPONENT)" --out $(MATCH_DIR) --main-time $(MATCH_TIME)
+
+# The nine data files rebuilt by winkirvo-train (Release) from the shared
+# game collections with the settings that built the committed ones, into
+# $(DATA_OUT); the tools' reports in $(DATA_LOGS).  Training takes long: it
+# runs at a low priority.
+DATA_OUT := build/data
+DATA_LOGS := build/data-logs
+DATA_FILES := $(notdir $(wildcard data/*.dat))
+data: deps
+	cmake -S . -B $(RELEASE_DIR) -DCMAKE_BUILD_TYPE=Release -DWINKIRVO_BENCH=ON -DWINKIRVO_TESTS=OFF
+	cmake --build $(RELEASE_DIR) -j $(JOBS) --target winkirvo-train
+	@for f in pro.tar.xz kgs-6d.tar.xz kgs-ownership.tsv.xz; do \
+	  [ -f $(DATASETS)/$$f ] || { echo "No $(DATASETS)/$$f: make data DATASETS=<folder of the game collections>"; exit 1; }; \
+	done; \
+	$(call unpack_games,pro.tar.xz,$(GAMES_DIR)) \
+	$(call unpack_games,kgs-6d.tar.xz,$(KGS_GAMES_DIR))
+	time nice -n 10 train/build_data.sh $(RELEASE_DIR)/train/winkirvo-train $(GAMES_DIR) $(KGS_GAMES_DIR) \
+	  $(DATASETS)/kgs-ownership.tsv.xz $(DATA_OUT) $(DATA_LOGS)
+
+# Every rebuilt file compared byte for byte with the committed one.
+data-check: data
+	@differ=""; \
+	for f in $(DATA_FILES); do cmp -s data/$$f $(DATA_OUT)/$$f || differ="$$differ $$f"; done; \
+	if [ -n "$$differ" ]; then echo "Rebuilt unlike the committed files in data/:$$differ"; exit 1; fi; \
+	echo "All $(words $(DATA_FILES)) files of data/ rebuilt byte for byte as committed."
+
+# The rebuilt files replace the committed ones (a change of play: make golden).
+data-install: data
+	cp $(addprefix $(DATA_OUT)/,$(DATA_FILES)) data/
 
 clean:
 	rm -rf build

@@ -292,9 +292,15 @@ TEST_F(GameSelection, ToolsChooseFromTheLabelsFileAsSelectionDoes) {
 
 TEST(LabelledOptions, ValuesInRangeOrRefused) {
     train::labelled_options o(800, 30, 0.02);
-    ASSERT_TRUE(
-        o.parse({"--train-games", "7", "--held-out-games", "3", "--first", "0", "--every", "5",
-                 "--life-death-depth", "2", "--rate", "0.5", "--seed", "9", "--out-dir", "w"}));
+    const std::vector<std::string> paths{"--games", "g", "--labels", "l.tsv"};
+    std::vector<std::string> args = paths;
+    for (const char* a :
+         {"--train-games", "7", "--held-out-games", "3", "--first", "0", "--every", "5",
+          "--life-death-depth", "2", "--rate", "0.5", "--seed", "9", "--out-dir", "w"})
+        args.push_back(a);
+    ASSERT_TRUE(o.parse(args));
+    EXPECT_EQ(o.games_dir, "g");
+    EXPECT_EQ(o.labels, "l.tsv");
     EXPECT_EQ(o.train_games, 7);
     EXPECT_EQ(o.held_out_games, 3);
     EXPECT_EQ(o.positions.first, 0);
@@ -315,8 +321,13 @@ TEST(LabelledOptions, ValuesInRangeOrRefused) {
                                                {"--depth", "3"},
                                                {"extra"}}) {
         train::labelled_options fresh(800, 30, 0.02);
-        EXPECT_FALSE(fresh.parse(bad)) << bad[0];
+        args = paths;
+        args.insert(args.end(), bad.begin(), bad.end());
+        EXPECT_FALSE(fresh.parse(args)) << bad[0];
     }
+    // The games and their labels have no default place.
+    EXPECT_FALSE(train::labelled_options(800, 30, 0.02).parse({"--games", "g"}));
+    EXPECT_FALSE(train::labelled_options(800, 30, 0.02).parse({"--labels", "l.tsv"}));
 }
 
 }  // namespace

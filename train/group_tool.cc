@@ -11,8 +11,11 @@
 // - Every tenth position from move 40 on is evaluated in full by the engine
 //   (reading depths 10, 8, 4 as the document plays, unless told others),
 //   with neutral networks: the group features do not depend on the
-//   networks' weights.  Each group, single dead strings aside, gives its
-//   inputs exactly as rate_safety and rate_harassment push them.
+//   networks' weights.  The reading does depend on the shape network (it
+//   filters the moves it tries): the engine reads shape.dat from the output
+//   directory, which winkirvo-train shape must have written first.  Each
+//   group, single dead strings aside, gives its inputs exactly as
+//   rate_safety and rate_harassment push them.
 // - safety_net learns whether the group's stones end owned by its colour
 //   (the share of them that do; dame and seki count half).
 // - harass_net learns how much the group is attacked: of the opponent's
@@ -34,6 +37,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/base/data_files.h"
 #include "engine/engine.h"
 #include "train/backprop.h"
 #include "train/dense_examples.h"
@@ -123,8 +127,13 @@ int run(const std::vector<std::string>& args) {
         std::fprintf(stderr, "usage: winkirvo-train groups %s\n", labelled_options::usage);
         return 2;
     }
+    if (!have_data_files(o, "groups", {{"shape.dat", "shape"}})) return 1;
     const stopwatch clock;
     silence_engine();
+    // The engine reads its data files from the output directory and nowhere
+    // else, so that the reading behind the group features uses the shape
+    // network the engine will play with.
+    set_data_dir(o.out_dir);
     engine e;
     neutral_evaluation_networks(e);
     o.reading.apply(e);
@@ -164,10 +173,11 @@ int run(const std::vector<std::string>& args) {
     return 0;
 }
 
-const bool registered = register_tool({"groups",
-                                       "[OPTIONS]: trains data/safe_19_10.dat and data/harass.dat "
-                                       "(winkirvo-train groups --help lists the options)",
-                                       run});
+const bool registered = register_tool(
+    {"groups",
+     "--games DIR --labels FILE [OPTIONS]: trains data/safe_19_10.dat and data/harass.dat "
+     "(winkirvo-train groups --help lists the options)",
+     run});
 
 }  // namespace
 }  // namespace train

@@ -1,5 +1,5 @@
-// winkirvo-train joseki [GAMES_DIR [OUT_DIR]]: mines the engine's four joseki
-// libraries from the professional games (default /tmp/games/pro) into OUT_DIR
+// winkirvo-train joseki GAMES_DIR [OUT_DIR]: mines the engine's four joseki
+// libraries from the professional games under GAMES_DIR into OUT_DIR
 // (default data), then loads them with the engine as a check.
 //
 // Our libraries, broadest first, as the engine consults them:
@@ -137,11 +137,11 @@ bool check_libraries(const std::vector<plan>& plans, const fs::path& out) {
 }
 
 int run(const std::vector<std::string>& args) {
-    if (args.size() > 2) {
-        std::fprintf(stderr, "usage: winkirvo-train joseki [GAMES_DIR [OUT_DIR]]\n");
+    if (args.empty() || args.size() > 2) {
+        std::fprintf(stderr, "usage: winkirvo-train joseki GAMES_DIR [OUT_DIR]\n");
         return 2;
     }
-    const std::string games = args.size() > 0 ? args[0] : "/tmp/games/pro";
+    const std::string games = args[0];
     const fs::path out = args.size() > 1 ? args[1] : "data";
     if (!fs::is_directory(games)) {
         std::fprintf(stderr, "no game directory %s\n", games.c_str());
@@ -165,5 +165,4 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 const bool joseki_tool_registered = train::register_tool(
-    {"joseki", "[GAMES_DIR [OUT_DIR]]  mine the joseki libraries (default /tmp/games/pro data)",
-     run});
+    {"joseki", "GAMES_DIR [OUT_DIR]: mines the four joseki libraries into OUT_DIR (data)", run});

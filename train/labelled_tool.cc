@@ -1,11 +1,12 @@
 #include "train/labelled_tool.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace train {
 
 const char* const labelled_options::usage =
-    "[--games DIR] [--labels FILE] [--out-dir DIR] [--train-games N] [--held-out-games N]"
+    "--games DIR --labels FILE [--out-dir DIR] [--train-games N] [--held-out-games N]"
     " [--first K] [--every K] [--status-depth D] [--connection-depth D] [--life-death-depth D]"
     " [--epochs N] [--rate R] [--seed S]";
 
@@ -24,8 +25,9 @@ bool labelled_options::parse(const std::vector<std::string>& args) {
     p.option("epochs", epochs);
     p.option("rate", rate);
     p.option("seed", seed);
-    return p.parse(args) && train_games > 0 && held_out_games > 0 && positions.first >= 0 &&
-           positions.every > 0 && epochs > 0 && rate > 0;
+    return p.parse(args) && !games_dir.empty() && !labels.empty() && train_games > 0 &&
+           held_out_games > 0 && positions.first >= 0 && positions.every > 0 && epochs > 0 &&
+           rate > 0;
 }
 
 bool choose_games(engine& e, const labelled_options& o, const char* tool, game_split& games) {
@@ -39,6 +41,17 @@ bool choose_games(engine& e, const labelled_options& o, const char* tool, game_s
     print_selection(games.counts, bad_lines);
     if (games.train.empty() || games.held_out.empty()) {
         std::fprintf(stderr, "%s: not enough labelled games under %s\n", tool, o.games_dir.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool have_data_files(const labelled_options& o, const char* tool,
+                     const std::vector<std::pair<std::string, std::string>>& files_and_tools) {
+    for (const auto& [file, writer] : files_and_tools) {
+        if (std::filesystem::exists(std::filesystem::path(o.out_dir) / file)) continue;
+        std::fprintf(stderr, "%s: %s lacks %s; run winkirvo-train %s first\n", tool,
+                     o.out_dir.c_str(), file.c_str(), writer.c_str());
         return false;
     }
     return true;

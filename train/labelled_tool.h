@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/engine.h"
@@ -15,8 +16,10 @@
 namespace train {
 
 struct labelled_options {
-    std::string games_dir = "/tmp/games/kgs";
-    std::string labels = "/work/shared/datasets/kgs-ownership.tsv.xz";
+    // The game records and their label file have no place of their own on
+    // every machine: the command line names them.
+    std::string games_dir;
+    std::string labels;
     std::string out_dir = "data";
     int train_games;
     int held_out_games = 100;
@@ -29,7 +32,8 @@ struct labelled_options {
     labelled_options(int train, int epoch_count, double learning_rate)
         : train_games(train), epochs(epoch_count), rate(learning_rate) {}
 
-    // False for an unknown option or a value out of its range.
+    // False for an unknown option, a value out of its range, or no --games
+    // or --labels.
     bool parse(const std::vector<std::string>& args);
     // The options as the usage line of winkirvo-train lists them.
     static const char* const usage;
@@ -39,5 +43,12 @@ struct labelled_options {
 // with the reason on standard error under the tool's name, when nothing is
 // left to learn from or to measure on.
 bool choose_games(engine& e, const labelled_options& o, const char* tool, game_split& games);
+
+// Whether the output directory holds every file the tool's engines need
+// (the reading's move filter evaluates shape.dat, so the group features
+// depend on it); when not, says which on standard error under the tool's
+// name, with the tool that writes it.
+bool have_data_files(const labelled_options& o, const char* tool,
+                     const std::vector<std::pair<std::string, std::string>>& files_and_tools);
 
 }  // namespace train

@@ -26,7 +26,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -39,12 +38,13 @@
 #include "train/sgd.h"
 #include "train/shape_examples.h"
 #include "train/tool.h"
+#include "train/tool_support.h"
 
 namespace train {
 namespace {
 
 struct options {
-    std::string games_dir = "/tmp/games/pro";
+    std::string games_dir;  // required: the records have no place of their own
     std::string out_file = "data/shape.dat";
     int train_games = 20000;
     int held_out_games = 500;
@@ -55,37 +55,17 @@ struct options {
 };
 
 bool parse(const std::vector<std::string>& args, options& o) {
-    int positional = 0;
-    for (size_t k = 0; k < args.size(); ++k) {
-        const std::string& a = args[k];
-        if (a.rfind("--", 0) != 0) {
-            if (positional == 0)
-                o.games_dir = a;
-            else if (positional == 1)
-                o.out_file = a;
-            else
-                return false;
-            ++positional;
-            continue;
-        }
-        if (k + 1 >= args.size()) return false;
-        const std::string& v = args[++k];
-        if (a == "--train-games")
-            o.train_games = std::atoi(v.c_str());
-        else if (a == "--held-out-games")
-            o.held_out_games = std::atoi(v.c_str());
-        else if (a == "--negatives")
-            o.negatives = std::atoi(v.c_str());
-        else if (a == "--epochs")
-            o.epochs = std::atoi(v.c_str());
-        else if (a == "--rate")
-            o.rate = std::atof(v.c_str());
-        else if (a == "--seed")
-            o.seed = static_cast<uint32_t>(std::strtoul(v.c_str(), nullptr, 10));
-        else
-            return false;
-    }
-    return o.train_games > 0 && o.held_out_games > 0 && o.negatives >= 0 && o.epochs > 0;
+    option_parser p;
+    p.positional(o.games_dir);
+    p.positional(o.out_file);
+    p.option("train-games", o.train_games);
+    p.option("held-out-games", o.held_out_games);
+    p.option("negatives", o.negatives);
+    p.option("epochs", o.epochs);
+    p.option("rate", o.rate);
+    p.option("seed", o.seed);
+    return p.parse(args) && !o.games_dir.empty() && o.train_games > 0 && o.held_out_games > 0 &&
+           o.negatives >= 0 && o.epochs > 0;
 }
 
 std::vector<std::string> sgf_files(const std::string& dir) {
@@ -192,8 +172,7 @@ void print_ranks(engine& e, const std::vector<sgf_record>& games) {
 int run(const std::vector<std::string>& args) {
     options o;
     if (!parse(args, o)) {
-        std::fprintf(stderr, "usage: winkirvo-train shape %s\n",
-                     "[GAMES_DIR [OUT_FILE]] [options]");
+        std::fprintf(stderr, "usage: winkirvo-train shape %s\n", "GAMES_DIR [OUT_FILE] [options]");
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
@@ -239,7 +218,7 @@ int run(const std::vector<std::string>& args) {
 
 const bool registered =
     register_tool({"shape",
-                   "[GAMES_DIR [OUT_FILE]] [--train-games N] [--held-out-games N] [--negatives K]"
+                   "GAMES_DIR [OUT_FILE] [--train-games N] [--held-out-games N] [--negatives K]"
                    " [--epochs N] [--rate R] [--seed S]: trains data/shape.dat",
                    run});
 

@@ -172,26 +172,16 @@ void print_example_figures(neural_net& net, const dense_examples& held_out) {
     f.print_calibration("territory_net calibration (output against owned by the side to move):");
 }
 
-bool have_group_networks(const std::string& dir) {
-    for (const char* name : {"harass.dat", "safe_19_10.dat"}) {
-        if (!std::filesystem::exists(std::filesystem::path(dir) / name)) return false;
-    }
-    return true;
-}
-
 int run(const std::vector<std::string>& args) {
     labelled_options o(600, 8, 0.01);
     if (!o.parse(args)) {
         std::fprintf(stderr, "usage: winkirvo-train territory %s\n", labelled_options::usage);
         return 2;
     }
-    if (!have_group_networks(o.out_dir)) {
-        std::fprintf(stderr,
-                     "territory: %s lacks harass.dat or safe_19_10.dat; run "
-                     "winkirvo-train groups first\n",
-                     o.out_dir.c_str());
+    if (!have_data_files(
+            o, "territory",
+            {{"shape.dat", "shape"}, {"harass.dat", "groups"}, {"safe_19_10.dat", "groups"}}))
         return 1;
-    }
     const stopwatch clock;
     silence_engine();
     // Every engine of this tool reads its data files from the output
@@ -231,11 +221,11 @@ int run(const std::vector<std::string>& args) {
     return 0;
 }
 
-const bool registered =
-    register_tool({"territory",
-                   "[OPTIONS]: trains data/terr.dat on top of the group networks (winkirvo-train "
-                   "territory --help lists the options)",
-                   run});
+const bool registered = register_tool({"territory",
+                                       "--games DIR --labels FILE [OPTIONS]: trains data/terr.dat "
+                                       "on top of the group networks (winkirvo-train "
+                                       "territory --help lists the options)",
+                                       run});
 
 }  // namespace
 }  // namespace train
