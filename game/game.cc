@@ -47,6 +47,12 @@ point* Game::generate(int colour) {
     return p;
 }
 
+std::vector<std::pair<int, int>> Game::handicap_points(int n) const {
+    std::vector<std::pair<int, int>> points;
+    for (const point* p : engine_.handicap_points(n)) points.emplace_back(p->x, p->y);
+    return points;
+}
+
 bool Game::is_legal_move(int x, int y, int colour) {
     return engine_.is_legal_move(engine_.at(x, y), colour) != 0;
 }

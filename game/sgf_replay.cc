@@ -8,7 +8,7 @@ sgf_replay plan_replay(const SgfReader& reader) {
     // any other, so that a saved game writes them as Black stones again even
     // when the file listed a White stone first; a handicap larger than the
     // Black stones given counts only those.
-    replay.handicap = std::clamp(reader.handicap, 0, reader.ab_count);
+    replay.handicap = std::clamp(reader.settings.handicap, 0, reader.ab_count);
     std::vector<sgf_replay::step> others;
     int handicap_found = 0;
     for (size_t i = 0; i + 3 <= reader.setup.size(); i += 3) {

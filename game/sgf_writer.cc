@@ -43,7 +43,7 @@ std::string result_line(double score) {
 
 }  // namespace
 
-std::string sgf_player_text(const sgf_player& player) {
+std::string sgf_player_text(const player_settings& player) {
     if (!player.computer) return "Human Player";
     return format("WinKirvo:%d.%d:%d:%d:%d", 0, 95, player.status_depth, player.connection_depth,
                   player.life_death_depth);

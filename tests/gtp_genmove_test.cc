@@ -113,11 +113,11 @@ TEST_F(Genmove, TimeCommandsAreAccepted) {
     // depths, and the session's depths stay for the analysis commands.
     ok("time_left b 1 0");
     ok("genmove b");
-    const engine& e = front->control().m_game.eng();
+    const engine& e = front->control().game().eng();
     EXPECT_EQ(e.max_depth_status, 2);
     EXPECT_EQ(e.max_depth_connection, 2);
     EXPECT_EQ(e.max_depth_life_death, 1);
-    EXPECT_EQ(front->control().m_nBlackLifeDeathDepth, 2);
+    EXPECT_EQ(front->control().settings().black.life_death_depth, 2);
 }
 
 TEST(GameClock, TheTimeForAMoveCapsItsDepths) {
