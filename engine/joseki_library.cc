@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "engine/coordinates.h"
 #include "engine/data_files.h"
 #include "engine/diagnostics.h"
 #include "engine/position_key.h"
@@ -121,7 +122,7 @@ bool is_letter(char c) {
 int coordinate(const std::string& token, size_t i) {
     if (i >= token.size()) return 10;
     const char c = token[i];
-    if (is_letter(c)) return c - 'a' + 1;
+    if (is_letter(c)) return coord::sgf_number(c);
     if (c >= '1' && c <= '9') return c - '0';
     return 10;
 }
@@ -166,7 +167,7 @@ void joseki_library::read_library(const std::string& name) {
         if (word == "00") {
             region.add(engine_.pass_point);
         } else if (word.size() == 2 && is_letter(word[0]) && is_letter(word[1])) {
-            region.add(engine_.at(word[0] - 'a' + 1, word[1] - 'a' + 1));
+            region.add(engine_.at(coord::sgf_number(word[0]), coord::sgf_number(word[1])));
         } else {
             break;
         }

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "engine/coordinates.h"
 #include "engine/diagnostics.h"
 #include "engine/random.h"
 #include "engine/state.h"
@@ -74,7 +75,7 @@ void point::build_neighbourhood() {
 int point::edge_distance() const { return std::min({x - 1, 19 - x, y - 1, 19 - y}); }
 
 void point::print(FILE* file) const {
-    std::fprintf(file ? file : diag::out(), "[%c%c]", 'a' + x - 1, 'a' + y - 1);
+    std::fprintf(file ? file : diag::out(), "[%c%c]", coord::sgf_letter(x), coord::sgf_letter(y));
 }
 
 int point::liberties() const {

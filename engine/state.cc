@@ -1,5 +1,6 @@
 #include "engine/state.h"
 
+#include "engine/coordinates.h"
 #include "engine/diagnostics.h"
 
 engine::engine() : move_stack(stack_size), history(stack_size) {
@@ -132,13 +133,13 @@ void engine::wire_neighbours(point* p) {
 void engine::print_board() {
     auto header = [] {
         diag::print("    ");
-        for (int x = 1; x <= 19; ++x) diag::print(" %c ", 'a' + x - 1);
+        for (int x = 1; x <= 19; ++x) diag::print(" %c ", coord::sgf_letter(x));
         diag::print("\n");
     };
     const point* last = last_point();
     header();
     for (int y = 19; y >= 1; --y) {
-        diag::print("  %c", 'a' + y - 1);
+        diag::print("  %c", coord::sgf_letter(y));
         for (int x = 1; x <= 19; ++x) {
             const point* p = grid[x][y];
             if (p->colour != 0) {
@@ -148,7 +149,7 @@ void engine::print_board() {
                 diag::print("%s", star ? "  x" : "  .");
             }
         }
-        diag::print("  %c\n", 'a' + y - 1);
+        diag::print("  %c\n", coord::sgf_letter(y));
     }
     header();
     diag::flush();

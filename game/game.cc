@@ -1,5 +1,6 @@
 #include "game/game.h"
 
+#include "engine/coordinates.h"
 #include "engine/random.h"
 
 void Game::new_game(int handicap, int seed, bool use_seed) {
@@ -36,7 +37,7 @@ void Game::play_point_text(std::string_view letters, int colour) {
     if (letters == "tt") {
         play(0, 0, colour);
     } else {
-        play(letters[0] - 96, letters[1] - 96, colour);
+        play(coord::sgf_number(letters[0]), coord::sgf_number(letters[1]), colour);
     }
 }
 

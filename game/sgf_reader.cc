@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/coordinates.h"
+
 std::string prepare_sgf_text(const std::string& file_contents) {
     // Only the main line up to the end of the first variation is read; a
     // text that never closes a game tree holds no game at all.
@@ -285,8 +287,7 @@ bool SgfReader::read_point(std::string& letters) {
     std::string value;
     if (!read_value(value)) return false;
     if (value.empty()) value = "tt";
-    auto on_board = [](char c) { return c >= 'a' && c <= 's'; };
-    if (value.size() != 2 || !(value == "tt" || (on_board(value[0]) && on_board(value[1])))) {
+    if (value != "tt" && !coord::parse_sgf_point(value)) {
         fail("Illegal point string: " + value);
         return false;
     }

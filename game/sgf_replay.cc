@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/coordinates.h"
+
 sgf_replay plan_replay(const SgfReader& reader) {
     sgf_replay replay;
     // The handicap stones are the first Black setup stones, played before
@@ -44,7 +46,8 @@ std::string step_text(const sgf_replay::step& s) {
 // a move may be a pass.
 bool is_legal(Game& game, const sgf_replay::step& s) {
     if (s.letters == "tt") return s.move_number > 0;
-    return game.is_legal_move(s.letters[0] - 96, s.letters[1] - 96, s.colour);
+    return game.is_legal_move(coord::sgf_number(s.letters[0]), coord::sgf_number(s.letters[1]),
+                              s.colour);
 }
 
 }  // namespace

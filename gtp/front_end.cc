@@ -1,6 +1,9 @@
 #include "gtp/front_end.h"
 
 #include <algorithm>
+#include <string_view>
+
+#include "engine/coordinates.h"
 
 using gtp::arguments;
 using gtp::failure;
@@ -201,10 +204,12 @@ std::string gtp_front_end::set_free_handicap(const arguments& a) {
 }
 
 std::string gtp_front_end::showboard() {
-    const std::string letters = "   A B C D E F G H J K L M N O P Q R S T\n";
+    std::string letters = "  ";
+    for (const char column : std::string_view(coord::gtp_columns)) letters += {' ', column};
+    letters += '\n';
     std::string board = "\n" + letters;
     for (int y = 1; y <= 19; ++y) {
-        const std::string row = std::to_string(20 - y);
+        const std::string row = std::to_string(coord::gtp_row(y));
         board += std::string(2 - std::min<size_t>(row.size(), 2), ' ') + row;
         for (int x = 1; x <= 19; ++x) {
             const int c = control_.game().colour_at(x, y);

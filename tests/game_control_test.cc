@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/coordinates.h"
 #include "engine/random.h"
 #include "game/game_control.h"
 #include "tests/support/board_helpers.h"
@@ -32,12 +33,13 @@ class Document : public ::testing::Test {
         doc.set_players(&p);
     }
     // SGF letters, for reading moves from a picture of the game.
-    bool click(const char* letters) { return doc.human_move(letters[0] - 96, letters[1] - 96); }
+    bool click(const char* letters) {
+        return doc.human_move(coord::sgf_number(letters[0]), coord::sgf_number(letters[1]));
+    }
     std::string last_point() {
         const move_record* r = doc.game().last_move();
         if (r == nullptr) return "none";
-        return r->where->is_pass() ? "tt"
-                                   : std::string{char(r->where->x + 96), char(r->where->y + 96)};
+        return r->where->is_pass() ? "tt" : coord::sgf_point(r->where->x, r->where->y);
     }
 };
 

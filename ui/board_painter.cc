@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/coordinates.h"
 #include "game/game_control.h"
 
 namespace {
@@ -135,10 +136,11 @@ class painter {
         star_points();
     }
     void labels() {
-        static const char columns[] = "ABCDEFGHJKLMNOPQRST";
         for (int k = 1; k <= 19; ++k) {
-            centred_text(point_x(k), py(1.0), std::string(1, columns[k - 1]), black, board_colour);
-            centred_text(px(4.0), point_y(k), std::to_string(20 - k), black, board_colour);
+            centred_text(point_x(k), py(1.0), std::string(1, coord::gtp_columns[k - 1]), black,
+                         board_colour);
+            centred_text(px(4.0), point_y(k), std::to_string(coord::gtp_row(k)), black,
+                         board_colour);
         }
     }
     void star_points() {
