@@ -154,11 +154,12 @@ class game_control {
     bool open_file(const std::string& file_name);
 
     // --- the protocol's analysis ----------------------------------------
-    // The whole engine, for the protocol front end alone: its analysis and
-    // debug commands (winkirvo-*, final_status_list, the cleanup move) ask
-    // for the engine's readings and verdicts themselves, which no narrower
-    // query could carry.  They evaluate and read, but play no move through
-    // it: the game changes only through the operations above.
+    // The whole engine, for the protocol front end's analysis and debug
+    // commands (winkirvo-*, final_status_list, the cleanup move) and for
+    // the tests' board checks: they ask for the engine's readings and
+    // verdicts themselves, which no narrower query could carry.  They
+    // evaluate and read, but play no move through it: the game changes
+    // only through the operations above.
     engine& engine_for_analysis() { return game_.eng(); }
 
   private:
