@@ -39,20 +39,20 @@ class counting_canvas : public board_canvas {
 // then evaluated for the overlay.
 struct sixty_moves {
     test::fake_game_ui ui;
-    game_control doc{ui, [](engine& e) { return e.score_estimate(); }};
+    game_control doc{ui, [](const board_report& r) { return r.score_estimate(); }};
 
     sixty_moves() {
         doc.new_document();
-        player_properties players = doc.current_players();
-        players.black_computer = false;
+        game_settings players = doc.settings();
+        players.black.computer = false;
         doc.set_players(&players);
         std::mt19937 random(60);
         std::uniform_int_distribution<int> coordinate(1, 19);
         for (int played = 0; played < 60;) {
             if (doc.human_move(coordinate(random), coordinate(random))) ++played;
         }
-        doc.m_game.eng().score_estimate();
-        doc.m_bShowEvaluations = true;
+        doc.report().score_estimate();
+        doc.toggle_evaluations();
     }
 };
 

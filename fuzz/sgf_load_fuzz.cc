@@ -26,10 +26,9 @@ class silent_ui : public game_ui {
 // move of a finished game is left out.
 std::vector<int> board(game_control& doc) {
     std::vector<int> colours;
-    const engine& e = doc.m_game.eng();
-    for (int k = 0; k < e.n_points; ++k)
-        colours.push_back(e.points[k]->colour);
-    colours.push_back(doc.m_game.is_over() ? 0 : doc.m_nSide);
+    const engine& e = doc.game().eng();
+    for (int k = 0; k < e.n_points; ++k) colours.push_back(e.points[k]->colour);
+    colours.push_back(doc.game().is_over() ? 0 : doc.side());
     colours.push_back(e.no_moves);
     return colours;
 }
@@ -44,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // One document for the whole run, as in the program, so that every
     // input is loaded over the game the previous one left.
     static silent_ui ui;
-    static game_control doc(ui, [](engine&) { return 0; });
+    static game_control doc(ui, [](const board_report&) { return 0; });
     static const bool ready = (doc.new_document(), true);
     (void)ready;
 
@@ -55,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require(doc.save_text() == saved_before);
         return 0;
     }
-    require(doc.m_game.eng().check_position() == 0);
+    require(doc.engine_for_analysis().check_position() == 0);
     const std::vector<int> loaded = board(doc);
     const std::string written = doc.save_text();
     require(doc.load_text(written));

@@ -7,7 +7,7 @@
 #include "game/sgf_writer.h"
 
 std::string save_game_on_crash(const game_control& control) {
-    const Game& game = control.m_game;
+    const Game& game = control.game();
     sgf_settings s = control.record_settings();
     s.moves = game.recorded_moves();
     s.keep_open = true;

@@ -1,6 +1,7 @@
 #include "game/game.h"
 
 #include "engine/base/random.h"
+#include "engine/board/coordinates.h"
 
 void Game::new_game(int handicap, int seed, bool use_seed) {
     engine_.reset_board();
@@ -36,7 +37,7 @@ void Game::play_point_text(std::string_view letters, int colour) {
     if (letters == "tt") {
         play(0, 0, colour);
     } else {
-        play(letters[0] - 96, letters[1] - 96, colour);
+        play(coord::sgf_number(letters[0]), coord::sgf_number(letters[1]), colour);
     }
 }
 
@@ -45,6 +46,12 @@ point* Game::generate(int colour) {
     recorded_moves_ = engine_.no_moves;
     count_move(p->is_pass(), colour);
     return p;
+}
+
+std::vector<std::pair<int, int>> Game::handicap_points(int n) const {
+    std::vector<std::pair<int, int>> points;
+    for (const point* p : engine_.handicap_points(n)) points.emplace_back(p->x, p->y);
+    return points;
 }
 
 bool Game::is_legal_move(int x, int y, int colour) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/engine.h"
+#include "game/board_report.h"
 
 class Game {
   public:
@@ -19,6 +20,9 @@ class Game {
     // new game, handicap and setup stones included; captures do not count.
     int stones_played[2] = {0, 0};
 
+    // The whole engine, for the game layer itself (the writer, the crash
+    // record, the control's protocol access) and for tests; the front ends
+    // see a const Game and the board_report.
     engine& eng() { return engine_; }
     const engine& eng() const { return engine_; }
 
@@ -41,6 +45,9 @@ class Game {
     const move_record& undo();
     void redo();
     move_record* last_move() { return engine_.last_move(); }
+    const move_record* last_move() const {
+        return engine_.no_moves == 0 ? nullptr : &engine_.move_stack[engine_.no_moves - 1];
+    }
     move_record* next_redo_move() { return engine_.next_redo_move(); }
     bool can_redo() const { return engine_.can_redo(); }
     // A count test: the caller passes the stones that are never taken back
@@ -52,6 +59,9 @@ class Game {
     // replayed: while the engine reads, the stack holds more.
     int recorded_moves() const { return recorded_moves_; }
     void set_depths(int status, int connection, int life_death);
+    // The engine's handicap points for n stones, in the order it places them.
+    std::vector<std::pair<int, int>> handicap_points(int n) const;
+    board_report report() { return board_report(engine_); }
 
     // (Black, White)
     std::pair<int, int> stones_on_board() const;

@@ -14,24 +14,16 @@ game_control::game_control(game_ui& ui, score_estimator estimate)
     : ui_(ui), estimate_(std::move(estimate)) {}
 
 void game_control::reset_settings() {
-    const game_properties game_defaults;
-    const player_properties player_defaults;
-    m_bShowEvaluations = false;
-    m_fKomi = game_defaults.komi;
-    m_bPaused = true;
-    m_nSide = 1;
-    m_bWhiteComputer = player_defaults.white_computer;
-    m_bBlackComputer = player_defaults.black_computer;
-    m_nSetupStones = 0;
-    m_nWhiteStatusDepth = player_defaults.white_status;
-    m_nBlackConnectionDepth = player_defaults.black_connection;
-    m_nBlackStatusDepth = player_defaults.black_status;
-    m_nWhiteConnectionDepth = player_defaults.white_connection;
-    m_nBlackLifeDeathDepth = player_defaults.black_life_death;
-    m_nWhiteLifeDeathDepth = player_defaults.white_life_death;
-    m_bUseSeed = game_defaults.use_seed;
-    m_nHandicap = game_defaults.handicap;
-    m_nSeed = game_defaults.seed;
+    settings_ = game_settings();
+    show_evaluations_ = false;
+    paused_ = true;
+    side_ = 1;
+    setup_stones_ = 0;
+}
+
+void game_control::set_seed(int seed, bool use_seed) {
+    settings_.seed = seed;
+    settings_.use_seed = use_seed;
 }
 
 void game_control::new_document() {
@@ -51,15 +43,15 @@ std::string game_control::title() const {
 bool game_control::is_enabled(game_command command) const {
     switch (command) {
         case game_command::start:
-            return m_bPaused && computer_to_move() && !m_game.is_over();
+            return paused_ && computer_to_move() && !game_.is_over();
         case game_command::pause:
-            return !m_bPaused && computer_to_move();
+            return !paused_ && computer_to_move();
         case game_command::undo:
         case game_command::undo_all:
-            return m_game.can_undo(undo_limit());
+            return game_.can_undo(undo_limit());
         case game_command::redo:
         case game_command::redo_all:
-            return m_game.can_redo();
+            return game_.can_redo();
         case game_command::print:
             return false;
         case game_command::new_game:
@@ -72,7 +64,7 @@ bool game_control::is_enabled(game_command command) const {
 }
 
 bool game_control::is_checked(game_command command) const {
-    return command == game_command::evaluations && m_bShowEvaluations;
+    return command == game_command::evaluations && show_evaluations_;
 }
 
 bool game_control::new_game() {
@@ -84,142 +76,136 @@ bool game_control::new_game() {
 }
 
 void game_control::begin_new_game() {
-    m_nSetupStones = 0;
-    m_game.new_game(m_nHandicap, m_nSeed, m_bUseSeed);
-    m_nSide = m_nHandicap < 1 ? 1 : -1;
-    m_bPaused = true;
-    m_bShowEvaluations = false;
+    setup_stones_ = 0;
+    game_.new_game(settings_.handicap, settings_.seed, settings_.use_seed);
+    side_ = settings_.handicap < 1 ? 1 : -1;
+    paused_ = true;
+    show_evaluations_ = false;
     ui_.redraw();
 }
 
-bool game_control::new_game_with_properties(const game_properties* accepted) {
+bool game_control::new_game_with_properties(const game_settings* accepted) {
     // The settings must describe the game on the board, so a cancelled
     // prompt to save leaves them as they were too.
     if (modified_ && !ui_.save_modified()) return false;
     if (accepted != nullptr) {
-        m_bUseSeed = accepted->use_seed;
-        if (accepted->use_seed) m_nSeed = accepted->seed;
-        m_nHandicap = accepted->handicap;
-        m_fKomi = accepted->komi;
+        settings_.use_seed = accepted->use_seed;
+        if (accepted->use_seed) settings_.seed = accepted->seed;
+        settings_.handicap = accepted->handicap;
+        settings_.komi = accepted->komi;
     }
     path_.clear();
     begin_new_game();
     return true;
 }
 
-game_properties game_control::current_game_properties() const {
-    return {m_nSeed, m_bUseSeed, m_nHandicap, m_fKomi};
-}
-
-void game_control::set_players(const player_properties* accepted) {
+void game_control::set_players(const game_settings* accepted) {
     if (accepted != nullptr) {
-        m_bBlackComputer = accepted->black_computer;
-        m_bWhiteComputer = accepted->white_computer;
-        if (m_bBlackComputer) {
-            m_nBlackStatusDepth = accepted->black_status;
-            m_nBlackConnectionDepth = accepted->black_connection;
-            m_nBlackLifeDeathDepth = accepted->black_life_death;
-        }
-        if (m_bWhiteComputer) {
-            m_nWhiteStatusDepth = accepted->white_status;
-            m_nWhiteConnectionDepth = accepted->white_connection;
-            m_nWhiteLifeDeathDepth = accepted->white_life_death;
+        for (const int colour : {1, -1}) {
+            const player_settings& chosen = accepted->player(colour);
+            player_settings& player = settings_.player(colour);
+            player.computer = chosen.computer;
+            if (chosen.computer) player = chosen;
         }
     }
-    m_bPaused = true;
+    paused_ = true;
     ui_.redraw();
     modified_ = true;
 }
 
-player_properties game_control::current_players() const {
-    return {m_bBlackComputer,        m_bWhiteComputer,       m_nBlackStatusDepth,
-            m_nBlackConnectionDepth, m_nBlackLifeDeathDepth, m_nWhiteStatusDepth,
-            m_nWhiteConnectionDepth, m_nWhiteLifeDeathDepth};
-}
-
 void game_control::undo_one() {
-    m_nSide = m_game.undo().colour;
+    side_ = game_.undo().colour;
 }
 
 void game_control::redo_one() {
-    m_game.redo();
-    m_nSide = -m_nSide;
+    game_.redo();
+    side_ = -side_;
 }
 
 void game_control::after_navigation() {
-    m_bShowEvaluations = false;
+    show_evaluations_ = false;
     ui_.redraw();
     modified_ = true;
 }
 
 void game_control::undo() {
-    if (!m_game.can_undo(undo_limit())) return;
-    m_bPaused = true;
+    if (!game_.can_undo(undo_limit())) return;
+    paused_ = true;
     undo_one();
     after_navigation();
 }
 
 void game_control::undo_all() {
-    m_bPaused = true;
-    while (m_game.can_undo(undo_limit())) undo_one();
+    paused_ = true;
+    while (game_.can_undo(undo_limit())) undo_one();
     after_navigation();
 }
 
 void game_control::redo() {
-    if (!m_game.can_redo()) return;
-    m_bPaused = true;
+    if (!game_.can_redo()) return;
+    paused_ = true;
     redo_one();
     after_navigation();
 }
 
 void game_control::redo_all() {
-    m_bPaused = true;
-    while (m_game.can_redo()) redo_one();
+    paused_ = true;
+    while (game_.can_redo()) redo_one();
     after_navigation();
 }
 
 void game_control::toggle_evaluations() {
-    m_bShowEvaluations = !m_bShowEvaluations;
+    show_evaluations_ = !show_evaluations_;
     ui_.redraw();
 }
 
 // --- the board view -----------------------------------------------------
 
 bool game_control::room_for_one_move() {
-    if (m_game.has_room_for(1)) return true;
+    if (game_.has_room_for(1)) return true;
     ui_.message_box("The game has reached " + std::to_string(engine::max_game_moves) +
                     " moves, the longest game this program can play.");
     return false;
 }
 
 void game_control::after_human_move() {
-    m_bPaused = false;
-    m_nSide = -m_nSide;
-    m_bShowEvaluations = false;
+    paused_ = false;
+    side_ = -side_;
+    show_evaluations_ = false;
     ui_.redraw();
     modified_ = true;
 }
 
 bool game_control::human_move(int x, int y) {
     // After the game-over message nobody is to move.
-    if (m_nSide == 0 || !point::on_board(x, y)) return false;
-    if (!m_game.is_legal_move(x, y, m_nSide) || !room_for_one_move()) return false;
-    m_game.play_human(x, y, m_nSide);
+    if (side_ == 0 || !point::on_board(x, y)) return false;
+    if (!game_.is_legal_move(x, y, side_) || !room_for_one_move()) return false;
+    game_.play_human(x, y, side_);
     after_human_move();
     return true;
 }
 
 bool game_control::human_pass() {
-    if (m_nSide == 0 || !room_for_one_move()) return false;
-    m_game.pass_human(m_nSide);
+    if (side_ == 0 || !room_for_one_move()) return false;
+    game_.pass_human(side_);
     after_human_move();
     return true;
 }
 
+// The handicap stones are the first entries of the record, as the engine's
+// own are, so that undo, saving and the undo limit treat them alike.
+void game_control::place_handicap(const std::vector<std::pair<int, int>>& stones) {
+    for (const auto& [x, y] : stones) game_.play(x, y, 1);
+    settings_.handicap = static_cast<int>(stones.size());
+    setup_stones_ = 0;
+    side_ = -1;
+    modified_ = true;
+}
+
 void game_control::undo_to(int x, int y) {
-    m_bPaused = true;
-    while (m_game.can_undo(undo_limit())) {
-        const move_record* last = m_game.last_move();
+    paused_ = true;
+    while (game_.can_undo(undo_limit())) {
+        const move_record* last = game_.last_move();
         if (last == nullptr || (last->where->x == x && last->where->y == y)) break;
         undo_one();
     }
@@ -227,9 +213,9 @@ void game_control::undo_to(int x, int y) {
 }
 
 void game_control::redo_to(int x, int y) {
-    m_bPaused = true;
+    paused_ = true;
     for (;;) {
-        const move_record* next = m_game.next_redo_move();
+        const move_record* next = game_.next_redo_move();
         if (next == nullptr) break;
         const bool target = next->where->x == x && next->where->y == y;
         redo_one();
@@ -241,8 +227,8 @@ void game_control::redo_to(int x, int y) {
 // --- the computer -------------------------------------------------------
 
 bool game_control::computer_move() {
-    if (m_bPaused || m_nSide == 0) return false;
-    if (m_game.is_over()) {
+    if (paused_ || side_ == 0) return false;
+    if (game_.is_over()) {
         announce_game_over();
         return false;
     }
@@ -251,23 +237,20 @@ bool game_control::computer_move() {
 }
 
 point* game_control::play_computer_move() {
-    if (m_nSide == 0) return nullptr;
+    if (side_ == 0) return nullptr;
     // The message comes once: the idle step does not ask again while the
     // game is paused.
     if (!room_for_one_move()) {
-        m_bPaused = true;
+        paused_ = true;
         return nullptr;
     }
     ui_.begin_wait_cursor();
-    if (m_nSide == 1) {
-        m_game.set_depths(m_nBlackStatusDepth, m_nBlackConnectionDepth, m_nBlackLifeDeathDepth);
-    } else {
-        m_game.set_depths(m_nWhiteStatusDepth, m_nWhiteConnectionDepth, m_nWhiteLifeDeathDepth);
-    }
-    point* played = m_game.generate(m_nSide);
+    const player_settings& player = settings_.player(side_);
+    game_.set_depths(player.status_depth, player.connection_depth, player.life_death_depth);
+    point* played = game_.generate(side_);
     ui_.end_wait_cursor();
-    m_nSide = -m_nSide;
-    m_bShowEvaluations = false;
+    side_ = -side_;
+    show_evaluations_ = false;
     ui_.redraw();
     modified_ = true;
     return played;
@@ -276,11 +259,11 @@ point* game_control::play_computer_move() {
 // --- game state ---------------------------------------------------------
 
 bool game_control::computer_to_move() const {
-    return (m_nSide == 1 && m_bBlackComputer) || (m_nSide != 1 && m_bWhiteComputer);
+    return settings_.player(side_).computer;
 }
 
 double game_control::score() {
-    return static_cast<double>(estimate_(m_game.eng())) - static_cast<double>(m_fKomi);
+    return static_cast<double>(estimate_(game_.report())) - static_cast<double>(settings_.komi);
 }
 
 std::string game_control::game_over_message(double score) {
@@ -296,7 +279,7 @@ std::string game_control::game_over_message(double score) {
 }
 
 void game_control::announce_game_over() {
-    m_nSide = 0;
+    side_ = 0;
     ui_.message_box(game_over_message(score()));
 }
 
@@ -305,20 +288,18 @@ void game_control::announce_game_over() {
 std::string game_control::save_text() {
     sgf_settings s = record_settings();
     // The estimate evaluates the whole board: only a finished game needs it.
-    if (m_game.is_over()) s.score = score();
-    return write_sgf(m_game, s);
+    if (game_.is_over()) s.score = score();
+    return write_sgf(game_, s);
 }
 
 sgf_settings game_control::record_settings() const {
     sgf_settings s;
-    s.handicap = m_nHandicap;
-    s.setup_stones = m_nSetupStones;
-    s.komi = m_fKomi;
-    s.side = m_nSide;
-    s.black = {m_bBlackComputer, m_nBlackStatusDepth, m_nBlackConnectionDepth,
-               m_nBlackLifeDeathDepth};
-    s.white = {m_bWhiteComputer, m_nWhiteStatusDepth, m_nWhiteConnectionDepth,
-               m_nWhiteLifeDeathDepth};
+    s.handicap = settings_.handicap;
+    s.setup_stones = setup_stones_;
+    s.komi = settings_.komi;
+    s.side = side_;
+    s.black = settings_.black;
+    s.white = settings_.white;
     return s;
 }
 
@@ -345,12 +326,12 @@ bool game_control::load_text(const std::string& file_contents) {
         ui_.message_box("The file holds no complete game record: no \")\" closes it.");
         return false;
     }
-    if (!m_reader.read(text)) {
-        if (!m_reader.message.empty()) ui_.message_box(m_reader.message);
+    if (!reader_.read(text)) {
+        if (!reader_.message.empty()) ui_.message_box(reader_.message);
         return false;
     }
-    const sgf_replay replay = plan_replay(m_reader);
-    const std::string refused = check_replay(m_game, replay);
+    const sgf_replay replay = plan_replay(reader_);
+    const std::string refused = check_replay(game_, replay);
     if (!refused.empty()) {
         ui_.message_box(refused);
         return false;
@@ -359,19 +340,12 @@ bool game_control::load_text(const std::string& file_contents) {
     modified_ = false;
     reset_settings();
     begin_new_game();
-    m_bBlackComputer = m_reader.black.computer;
-    m_bWhiteComputer = m_reader.white.computer;
-    m_nBlackStatusDepth = m_reader.black.status_depth;
-    m_nBlackConnectionDepth = m_reader.black.connection_depth;
-    m_nBlackLifeDeathDepth = m_reader.black.life_death_depth;
-    m_nWhiteStatusDepth = m_reader.white.status_depth;
-    m_nWhiteConnectionDepth = m_reader.white.connection_depth;
-    m_nWhiteLifeDeathDepth = m_reader.white.life_death_depth;
-    m_fKomi = m_reader.komi;
-    m_nHandicap = replay.handicap;
-    m_nSetupStones = replay.setup_stones;
-    for (const sgf_replay::step& s : replay.steps) m_game.play_point_text(s.letters, s.colour);
-    m_nSide = replay.side_to_move;
+    // A file holds no seed: the reader leaves the default.
+    settings_ = reader_.settings;
+    settings_.handicap = replay.handicap;
+    setup_stones_ = replay.setup_stones;
+    for (const sgf_replay::step& s : replay.steps) game_.play_point_text(s.letters, s.colour);
+    side_ = replay.side_to_move;
     ui_.redraw();
     return true;
 }

@@ -3,12 +3,17 @@
 // the Game, Edit and View menus with their enabled states, the clicks of the
 // board view, and saving and opening SGF files.  The desktop document and
 // the GTP front end both wrap it; it reaches the user only through game_ui.
+// Its state changes only through its operations.
 #pragma once
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "game/board_report.h"
 #include "game/game.h"
+#include "game/game_settings.h"
 #include "game/sgf_reader.h"
 #include "game/sgf_writer.h"
 
@@ -44,51 +49,33 @@ enum class game_command {
     print = 57607,
 };
 
-// The values of the Game Properties dialog.
-struct game_properties {
-    int seed = 0;
-    bool use_seed = true;
-    int handicap = 0;
-    float komi = 5.5f;
-};
-
-// The values of the Player Properties dialog.
-struct player_properties {
-    bool black_computer = true;
-    bool white_computer = false;
-    int black_status = 10;
-    int black_connection = 8;
-    int black_life_death = 4;
-    int white_status = 10;
-    int white_connection = 8;
-    int white_life_death = 4;
-};
-
 class game_control {
   public:
-    // The engine's score estimate for Black, komi not included.
-    using score_estimator = std::function<int(engine&)>;
+    // Black's lead, komi not included; the board's own estimate unless a
+    // test puts in its own.
+    using score_estimator = std::function<int(const board_report&)>;
 
-    game_control(game_ui& ui, score_estimator estimate);
+    explicit game_control(game_ui& ui, score_estimator estimate = engine_estimate);
 
-    bool m_bShowEvaluations = false;
-    float m_fKomi = 5.5f;
-    bool m_bPaused = true;
-    int m_nSide = 1;  // 1 Black, -1 White, 0 game over and announced
-    Game m_game;
-    bool m_bWhiteComputer = false;
-    bool m_bBlackComputer = true;
-    int m_nSetupStones = 0;
-    SgfReader m_reader;
-    int m_nWhiteStatusDepth = 10;
-    int m_nBlackConnectionDepth = 8;
-    int m_nBlackStatusDepth = 10;
-    int m_nWhiteConnectionDepth = 8;
-    int m_nBlackLifeDeathDepth = 4;
-    int m_nWhiteLifeDeathDepth = 4;
-    bool m_bUseSeed = true;
-    int m_nHandicap = 0;
-    int m_nSeed = 0;
+    // --- what the front ends read -----------------------------------------
+    const game_settings& settings() const { return settings_; }
+    const Game& game() const { return game_; }
+    // The engine's judgement of the position, for the board view's
+    // evaluations and the console's board.
+    board_report report() { return game_.report(); }
+    int side() const { return side_; }  // 1 Black, -1 White, 0 game over and announced
+    bool is_paused() const { return paused_; }
+    bool shows_evaluations() const { return show_evaluations_; }
+    int setup_stones() const { return setup_stones_; }
+
+    // --- settings the console and protocol front ends choose ------------
+    // These change no game in progress: the seed takes effect at the next
+    // new game, komi at the next score, a player at its next move.
+    void set_seed(int seed, bool use_seed = true);
+    void set_komi(float komi) { settings_.komi = komi; }
+    void set_player(int colour, const player_settings& player) {
+        settings_.player(colour) = player;
+    }
 
     // --- the document ---------------------------------------------------
     // A new document: every setting to its default, then a new game.
@@ -105,15 +92,15 @@ class game_control {
     // New: false, and nothing changes, when the user cancels the prompt to
     // save a modified game.
     bool new_game();
-    // New with properties; accepted holds the dialog's values on OK and is
-    // null on Cancel.
-    bool new_game_with_properties(const game_properties* accepted);
-    game_properties current_game_properties() const;
-    // Players...; accepted as above.
-    void set_players(const player_properties* accepted);
-    player_properties current_players() const;
-    void start() { m_bPaused = false; }
-    void pause() { m_bPaused = true; }
+    // New with properties; accepted holds the dialog's values on OK (its
+    // seed, use of the seed, handicap and komi are taken) and is null on
+    // Cancel.
+    bool new_game_with_properties(const game_settings* accepted);
+    // Players...; accepted as above (the players are taken, and a person
+    // keeps the depths it had).
+    void set_players(const game_settings* accepted);
+    void start() { paused_ = false; }
+    void pause() { paused_ = true; }
     void undo();
     void undo_all();
     void redo();
@@ -129,7 +116,10 @@ class game_control {
     // played, or forward until a stone is played there.
     void undo_to(int x, int y);
     void redo_to(int x, int y);
-    std::pair<int, int> captured_stones() const { return m_game.captured_stones(); }
+    std::pair<int, int> captured_stones() const { return game_.captured_stones(); }
+    // Black stones on the given points as the game's handicap, on an empty
+    // board; White is to move.
+    void place_handicap(const std::vector<std::pair<int, int>>& stones);
 
     // --- the computer ---------------------------------------------------
     // The idle step: while the game runs and the computer is to move, one
@@ -144,7 +134,7 @@ class game_control {
 
     // --- game state -----------------------------------------------------
     bool computer_to_move() const;
-    int undo_limit() const { return m_nHandicap + m_nSetupStones; }
+    int undo_limit() const { return settings_.handicap + setup_stones_; }
     // For Black, komi included.
     double score();
     // Ends the game (no more moves, clicks ignored) and shows the result.
@@ -163,12 +153,29 @@ class game_control {
     bool load_text(const std::string& file_contents);
     bool open_file(const std::string& file_name);
 
+    // --- the protocol's analysis ----------------------------------------
+    // The whole engine, for the protocol front end's analysis and debug
+    // commands (winkirvo-*, final_status_list, the cleanup move) and for
+    // the tests' board checks: they ask for the engine's readings and
+    // verdicts themselves, which no narrower query could carry.  They
+    // evaluate and read, but play no move through it: the game changes
+    // only through the operations above.
+    engine& engine_for_analysis() { return game_.eng(); }
+
   private:
     game_ui& ui_;
     score_estimator estimate_;
+    game_settings settings_;
+    Game game_;
+    SgfReader reader_;
+    bool show_evaluations_ = false;
+    bool paused_ = true;
+    int side_ = 1;
+    int setup_stones_ = 0;
     bool modified_ = false;
     std::string path_;
 
+    static int engine_estimate(const board_report& report) { return report.score_estimate(); }
     void reset_settings();
     void begin_new_game();
     void undo_one();

@@ -3,6 +3,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "engine/board/coordinates.h"
+
 std::string prepare_sgf_text(const std::string& file_contents) {
     // Only the main line up to the end of the first variation is read; a
     // text that never closes a game tree holds no game at all.
@@ -69,6 +71,13 @@ bool SgfReader::read(const std::string& input) {
     return ok;
 }
 
+// A person's depths, for a file that names no computer.
+game_settings SgfReader::read_defaults() {
+    game_settings defaults;
+    defaults.black = defaults.white = {false, 6, 6, 6};
+    return defaults;
+}
+
 void SgfReader::reset() {
     position = 0;
     state = 'S';
@@ -76,8 +85,6 @@ void SgfReader::reset() {
     property.clear();
     moves.clear();
     setup.clear();
-    komi = 5.5f;
-    handicap = 0;
     ab_count = 0;
     next_mover = 1;
     first_mover = 1;
@@ -88,8 +95,7 @@ void SgfReader::reset() {
     message.clear();
     // A colour whose PB or PW is missing is played by a person, whatever the
     // previous file said.
-    black = player();
-    white = player();
+    settings = read_defaults();
 }
 
 // The character at the read position, or a null character past the end;
@@ -117,7 +123,8 @@ void SgfReader::between_properties() {
     if (position >= size()) return;
     if (c == ';') {
         property.clear();
-        if (handicap > ab_count) fail("Not enough AB entries in node specifying HA (handicap)");
+        if (settings.handicap > ab_count)
+            fail("Not enough AB entries in node specifying HA (handicap)");
     } else if (c == '[') {
         if (property == "AB") {
             state = 'V';
@@ -164,9 +171,9 @@ void SgfReader::property_value() {
         }
     } else if (property == "HA") {
         if (moves_started) return fail("HA property may not be specified after moves have started");
-        if (!read_integer(handicap)) return;
+        if (!read_integer(settings.handicap)) return;
     } else if (property == "KM") {
-        if (!read_real(komi)) return;
+        if (!read_real(settings.komi)) return;
     } else if (property == "PL") {
         if (re_seen) return fail("Both PL and RE properties present in file");
         if (!read_colour(pl_colour)) return;
@@ -182,9 +189,9 @@ void SgfReader::property_value() {
         }
         read_setup_stone(property[1]);
     } else if (property == "PB") {
-        read_player(black);
+        read_player(settings.black);
     } else if (property == "PW") {
-        read_player(white);
+        read_player(settings.white);
     } else if (property == "B") {
         read_move(1);
     } else if (property == "W") {
@@ -280,8 +287,7 @@ bool SgfReader::read_point(std::string& letters) {
     std::string value;
     if (!read_value(value)) return false;
     if (value.empty()) value = "tt";
-    auto on_board = [](char c) { return c >= 'a' && c <= 's'; };
-    if (value.size() != 2 || !(value == "tt" || (on_board(value[0]) && on_board(value[1])))) {
+    if (value != "tt" && !coord::parse_sgf_point(value)) {
         fail("Illegal point string: " + value);
         return false;
     }
@@ -291,7 +297,7 @@ bool SgfReader::read_point(std::string& letters) {
 
 // "WinKirvo:" VERSION ":" STATUS ":" CONNECTION ":" LIFE_DEATH describes a
 // computer player with its three depths; anything else a person.
-void SgfReader::read_player(player& who) {
+void SgfReader::read_player(player_settings& who) {
     std::string value;
     if (!read_value(value)) return;
     const std::string prefix = "WinKirvo:";

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "game/game_settings.h"
+
 // The text the reader runs over, made from a whole file: the lines joined
 // without their terminators, cut at the first ")" (so only the main line up
 // to the end of the first variation survives), every "(" removed, and a
@@ -15,13 +17,6 @@ std::string prepare_sgf_text(const std::string& file_contents);
 
 class SgfReader {
   public:
-    struct player {
-        bool computer = false;
-        int status_depth = 6;
-        int connection_depth = 6;
-        int life_death_depth = 6;
-    };
-
     // Runs over the text and fills the fields below; returns ok.
     bool read(const std::string& input);
 
@@ -32,8 +27,9 @@ class SgfReader {
     std::string property;  // current property name; "" at the start of a node
     std::string moves;     // two letters per move, "tt" for a pass
     std::string setup;     // "B" or "W" and two letters per setup stone
-    float komi = 5.5f;
-    int handicap = 0;
+    // The root's KM, HA, PB and PW; the seed is no part of a file.  A colour
+    // whose PB or PW is missing or names no computer is played by a person.
+    game_settings settings = read_defaults();
     int ab_count = 0;
     int first_mover = 1;
     int next_mover = 1;
@@ -42,13 +38,12 @@ class SgfReader {
     bool pl_seen = false;
     int pl_colour = 0;
     bool re_seen = false;
-    player black;
-    player white;
     // The message of the failure; empty after success and after a text that
     // ends inside a value without one.
     std::string message;
 
   private:
+    static game_settings read_defaults();
     void reset();
     int size() const { return static_cast<int>(text.size()); }
     char next_char();
@@ -65,7 +60,7 @@ class SgfReader {
     bool read_real(float& number);
     bool read_colour(int& colour);
     bool read_point(std::string& letters);
-    void read_player(player& who);
+    void read_player(player_settings& who);
     void read_move(int colour);
     void read_setup_stone(char colour);
 };

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/board/coordinates.h"
+
 namespace {
 
 class parser {
@@ -112,8 +114,8 @@ private:
 
     bool coordinates(const std::string& v, size_t from, int& x, int& y) const {
         if (v.size() < from + 2) return false;
-        x = v[from] - 'a' + 1;
-        y = v[from + 1] - 'a' + 1;
+        x = coord::sgf_number(v[from]);
+        y = coord::sgf_number(v[from + 1]);
         return x >= 1 && y >= 1 && x <= record_.size && y <= record_.size;
     }
 

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
+#include "engine/board/coordinates.h"
+
 sgf_replay plan_replay(const SgfReader& reader) {
     sgf_replay replay;
     // The handicap stones are the first Black setup stones, played before
     // any other, so that a saved game writes them as Black stones again even
     // when the file listed a White stone first; a handicap larger than the
     // Black stones given counts only those.
-    replay.handicap = std::clamp(reader.handicap, 0, reader.ab_count);
+    replay.handicap = std::clamp(reader.settings.handicap, 0, reader.ab_count);
     std::vector<sgf_replay::step> others;
     int handicap_found = 0;
     for (size_t i = 0; i + 3 <= reader.setup.size(); i += 3) {
@@ -44,7 +46,8 @@ std::string step_text(const sgf_replay::step& s) {
 // a move may be a pass.
 bool is_legal(Game& game, const sgf_replay::step& s) {
     if (s.letters == "tt") return s.move_number > 0;
-    return game.is_legal_move(s.letters[0] - 96, s.letters[1] - 96, s.colour);
+    return game.is_legal_move(coord::sgf_number(s.letters[0]), coord::sgf_number(s.letters[1]),
+                              s.colour);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "engine/board/coordinates.h"
 #include "game/game.h"
 
 namespace {
@@ -32,7 +33,7 @@ std::string fixed6(double value) {
 // A pass is the empty text, so that it is written as "B[]".
 std::string point_text(const point* p) {
     if (p->is_pass()) return "";
-    return {char(p->x + 96), char(p->y + 96)};
+    return coord::sgf_point(p->x, p->y);
 }
 
 std::string result_line(double score) {
@@ -43,7 +44,7 @@ std::string result_line(double score) {
 
 }  // namespace
 
-std::string sgf_player_text(const sgf_player& player) {
+std::string sgf_player_text(const player_settings& player) {
     if (!player.computer) return "Human Player";
     return format("WinKirvo:%d.%d:%d:%d:%d", 0, 95, player.status_depth, player.connection_depth,
                   player.life_death_depth);

@@ -6,22 +6,17 @@
 
 #include <string>
 
-class Game;
+#include "game/game_settings.h"
 
-struct sgf_player {
-    bool computer = false;
-    int status_depth = 0;
-    int connection_depth = 0;
-    int life_death_depth = 0;
-};
+class Game;
 
 struct sgf_settings {
     int handicap = 0;      // the first stack entries are the handicap stones
     int setup_stones = 0;  // the next ones are setup stones
     float komi = 0.0f;
     int side = 1;  // to move, written when the game is not over
-    sgf_player black;
-    sgf_player white;
+    player_settings black;
+    player_settings white;
     double score = 0.0;  // for Black, komi included; read only when the game is over
     // The first entries of the move stack to write, -1 for all of them; and
     // whether a finished game is written as one still in play (its closing
@@ -31,6 +26,6 @@ struct sgf_settings {
 };
 
 // "WinKirvo:0.95:10:8:4" for a computer player, "Human Player" otherwise.
-std::string sgf_player_text(const sgf_player& player);
+std::string sgf_player_text(const player_settings& player);
 
 std::string write_sgf(const Game& game, const sgf_settings& settings);

@@ -67,7 +67,7 @@ void gtp_front_end::register_analysis_commands() {
     // What a long session must keep bounded, for the soak test.
     registry_.add("winkirvo-memory", [this](const arguments& a) {
         a.require(0);
-        const engine& e = control_.m_game.eng();
+        const engine& e = control_.engine_for_analysis();
         return "proofs " + std::to_string(e.proofs->count()) + " proof_size " +
                std::to_string(e.proofs->total_size()) + " tables_alive " +
                std::to_string(transposition_table::alive()) + " largest_table " +
@@ -80,18 +80,21 @@ void gtp_front_end::apply_depths() {
 }
 
 void gtp_front_end::apply_depths(const program_options& depths) {
-    control_.m_nBlackStatusDepth = control_.m_nWhiteStatusDepth = depths.status_depth;
-    control_.m_nBlackConnectionDepth = control_.m_nWhiteConnectionDepth = depths.connection_depth;
-    control_.m_nBlackLifeDeathDepth = control_.m_nWhiteLifeDeathDepth = depths.life_death_depth;
+    for (const int colour : {1, -1}) {
+        player_settings player = control_.settings().player(colour);
+        player.status_depth = depths.status_depth;
+        player.connection_depth = depths.connection_depth;
+        player.life_death_depth = depths.life_death_depth;
+        control_.set_player(colour, player);
+    }
 }
 
 // Readies the engine for analysis of the position on the board: the
 // session's depths, and the move number that stamps stored proofs (so that
 // the proof base purges old ones as it does during play).
 engine& gtp_front_end::analysis_engine() {
-    engine& e = control_.m_game.eng();
-    e.set_depth_limits(options_.status_depth, options_.connection_depth,
-                       options_.life_death_depth);
+    engine& e = control_.engine_for_analysis();
+    e.set_depth_limits(options_.status_depth, options_.connection_depth, options_.life_death_depth);
     e.root_move_number = e.no_moves;
     return e;
 }

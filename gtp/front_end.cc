@@ -1,6 +1,9 @@
 #include "gtp/front_end.h"
 
 #include <algorithm>
+#include <string_view>
+
+#include "engine/board/coordinates.h"
 
 using gtp::arguments;
 using gtp::failure;
@@ -19,8 +22,7 @@ std::string vertex_list(const std::vector<vertex>& vertices) {
 
 }  // namespace
 
-gtp_front_end::gtp_front_end(const gtp_options& options)
-    : options_(options), control_(ui_, [](engine& e) { return e.score_estimate(); }) {
+gtp_front_end::gtp_front_end(const gtp_options& options) : options_(options), control_(ui_) {
     session_settings();
     control_.new_game();
     register_commands();
@@ -30,12 +32,16 @@ gtp_front_end::gtp_front_end(const gtp_options& options)
 // said: the seed of clear_board, the depths of the command line, and that a
 // colour is a computer player only once it has been asked to generate a move.
 void gtp_front_end::session_settings() {
-    control_.m_bUseSeed = options_.use_seed;
-    control_.m_nSeed = options_.seed;
+    control_.set_seed(options_.seed, options_.use_seed);
     apply_depths();
-    control_.m_bBlackComputer = false;
-    control_.m_bWhiteComputer = false;
+    for (const int colour : {1, -1}) set_computer(colour, false);
     entries_per_play_.clear();
+}
+
+void gtp_front_end::set_computer(int colour, bool computer) {
+    player_settings player = control_.settings().player(colour);
+    player.computer = computer;
+    control_.set_player(colour, player);
 }
 
 void gtp_front_end::register_commands() {
@@ -74,7 +80,7 @@ void gtp_front_end::register_commands() {
     });
     registry_.add("komi", [this](const arguments& a) {
         a.require(1);
-        control_.m_fKomi = static_cast<float>(a.real(0));
+        control_.set_komi(static_cast<float>(a.real(0)));
         return std::string();
     });
     registry_.add("play", [this](const arguments& a) { return play(a); });
@@ -105,8 +111,10 @@ void gtp_front_end::fail_with_message(const std::string& fallback) {
 
 std::string gtp_front_end::clear_board() {
     session_settings();
-    control_.m_nHandicap = 0;
-    control_.new_game();
+    // The protocol's handicap comes as stones after the board is cleared.
+    game_settings no_handicap = control_.settings();
+    no_handicap.handicap = 0;
+    control_.new_game_with_properties(&no_handicap);
     return "";
 }
 
@@ -117,7 +125,7 @@ std::string gtp_front_end::play(const arguments& a) {
     ui_.message.clear();
     // The record alternates colours: a colour asked to play out of turn
     // follows a pass of the other colour.
-    const bool out_of_turn = colour != control_.m_nSide;
+    const bool out_of_turn = colour != control_.side();
     if (out_of_turn && !control_.human_pass()) fail_with_message("illegal move");
     const bool played = v.is_pass() ? control_.human_pass() : control_.human_move(v.x, v.y);
     if (!played) {
@@ -130,7 +138,7 @@ std::string gtp_front_end::play(const arguments& a) {
 
 std::string gtp_front_end::undo() {
     const int entries = entries_per_play_.empty() ? 1 : entries_per_play_.back();
-    if (!control_.m_game.can_undo(control_.undo_limit() + entries - 1)) {
+    if (!control_.game().can_undo(control_.undo_limit() + entries - 1)) {
         throw failure("cannot undo");
     }
     for (int i = 0; i < entries; ++i) control_.undo();
@@ -139,17 +147,13 @@ std::string gtp_front_end::undo() {
 }
 
 void gtp_front_end::require_empty_board() const {
-    if (control_.m_game.eng().no_moves != 0) throw failure("board not empty");
+    if (control_.game().recorded_moves() != 0) throw failure("board not empty");
 }
 
-// The protocol's handicap stones are the first entries of the record, as the
-// engine's own are, so that undo, saving and the undo limit treat them alike.
 void gtp_front_end::place_handicap_stones(const std::vector<vertex>& stones) {
-    for (const vertex& v : stones) control_.m_game.play(v.x, v.y, 1);
-    control_.m_nHandicap = static_cast<int>(stones.size());
-    control_.m_nSetupStones = 0;
-    control_.m_nSide = -1;
-    control_.set_modified(true);
+    std::vector<std::pair<int, int>> points;
+    for (const vertex& v : stones) points.emplace_back(v.x, v.y);
+    control_.place_handicap(points);
 }
 
 std::string gtp_front_end::fixed_handicap(const arguments& a) {
@@ -178,7 +182,7 @@ std::string gtp_front_end::place_free_handicap(const arguments& a) {
     if (n < 2 || n >= 19 * 19) throw failure("invalid number of stones");
     require_empty_board();
     std::vector<vertex> stones;
-    for (const point* p : control_.m_game.eng().handicap_points(n)) stones.push_back({p->x, p->y});
+    for (const auto& [x, y] : control_.game().handicap_points(n)) stones.push_back({x, y});
     place_handicap_stones(stones);
     return vertex_list(stones);
 }
@@ -200,13 +204,15 @@ std::string gtp_front_end::set_free_handicap(const arguments& a) {
 }
 
 std::string gtp_front_end::showboard() {
-    const std::string letters = "   A B C D E F G H J K L M N O P Q R S T\n";
+    std::string letters = "  ";
+    for (const char column : std::string_view(coord::gtp_columns)) letters += {' ', column};
+    letters += '\n';
     std::string board = "\n" + letters;
     for (int y = 1; y <= 19; ++y) {
-        const std::string row = std::to_string(20 - y);
+        const std::string row = std::to_string(coord::gtp_row(y));
         board += std::string(2 - std::min<size_t>(row.size(), 2), ' ') + row;
         for (int x = 1; x <= 19; ++x) {
-            const int c = control_.m_game.colour_at(x, y);
+            const int c = control_.game().colour_at(x, y);
             const bool star = (x == 4 || x == 10 || x == 16) && (y == 4 || y == 10 || y == 16);
             board += c == 1 ? " X" : c == -1 ? " O" : star ? " +" : " .";
         }
@@ -215,7 +221,7 @@ std::string gtp_front_end::showboard() {
     board += letters;
     const auto [black, white] = control_.captured_stones();
     board += "Captured: Black " + std::to_string(black) + ", White " + std::to_string(white) +
-             "; " + (control_.m_nSide == 1 ? "Black" : "White") + " to move";
+             "; " + (control_.side() == 1 ? "Black" : "White") + " to move";
     return board;
 }
 
@@ -225,7 +231,7 @@ std::string gtp_front_end::list_stones(const arguments& a) {
     std::vector<vertex> stones;
     for (int y = 1; y <= 19; ++y) {
         for (int x = 1; x <= 19; ++x) {
-            if (control_.m_game.colour_at(x, y) == colour) stones.push_back({x, y});
+            if (control_.game().colour_at(x, y) == colour) stones.push_back({x, y});
         }
     }
     return vertex_list(stones);
@@ -240,7 +246,7 @@ std::string gtp_front_end::loadsgf(const arguments& a) {
         throw failure(why.empty() ? "cannot load file" : "cannot load file: " + why);
     }
     session_settings();
-    return control_.m_nSide == 1 ? "black" : "white";
+    return control_.side() == 1 ? "black" : "white";
 }
 
 std::string gtp_front_end::printsgf(const arguments& a) {

@@ -51,6 +51,8 @@ class gtp_front_end {
     void session_settings();
     void apply_depths();
     void apply_depths(const program_options& depths);
+    // A colour becomes a computer player once asked for a move.
+    void set_computer(int colour, bool computer);
     engine& analysis_engine();
     [[noreturn]] void fail_with_message(const std::string& fallback);
     void require_empty_board() const;
@@ -75,7 +77,7 @@ class gtp_front_end {
     std::string final_status_list(const gtp::arguments& a);
     // Stones the engine rates dead after a full evaluation: their group's
     // safety is below one half.
-    bool is_dead_stone(const point* p) const;
+    bool is_dead_stone(const point* p);
 
     std::string string_status(gtp::vertex v);
     std::string group_report(gtp::vertex v);

@@ -3,14 +3,15 @@
 #include <charconv>
 #include <cmath>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <sstream>
+
+#include "engine/board/coordinates.h"
 
 namespace gtp {
 
 namespace {
-
-const char* const columns = "ABCDEFGHJKLMNOPQRST";
 
 std::string lower(std::string s) {
     for (char& c : s) {
@@ -60,19 +61,15 @@ bool all_digits(const std::string& s) {
 
 std::string vertex_text(vertex v) {
     if (v.is_pass()) return "pass";
-    return columns[v.x - 1] + std::to_string(20 - v.y);
+    return coord::gtp_vertex(v.x, v.y);
 }
 
 vertex parse_vertex(const std::string& word) {
     const std::string w = lower(word);
     if (w == "pass") return {};
-    if (w.size() < 2 || w.size() > 3) throw failure("syntax error");
-    const std::string letters = lower(columns);
-    const size_t column = letters.find(w[0]);
-    if (column == std::string::npos || !all_digits(w.substr(1))) throw failure("syntax error");
-    const int row = std::stoi(w.substr(1));
-    if (row < 1 || row > 19) throw failure("syntax error");
-    return {static_cast<int>(column) + 1, 20 - row};
+    const std::optional<coord::xy> p = coord::parse_gtp_vertex(w);
+    if (!p) throw failure("syntax error");
+    return {p->x, p->y};
 }
 
 void arguments::require(int n) const {

@@ -49,7 +49,7 @@ std::string gtp_front_end::genmove(const arguments& a, generation kind) {
     // A taken-back move also gives back the random numbers it drew: only
     // what the engine learnt about the points remains of it.
     const subtractive_random random_before = random_generator();
-    const bool out_of_turn = colour != control_.m_nSide;
+    const bool out_of_turn = colour != control_.side();
     if (out_of_turn && !control_.human_pass()) fail_with_message("cannot move");
     apply_depths(depths_for_budget(options_, clock_.move_budget(colour)));
     point* move = control_.play_computer_move();
@@ -67,7 +67,7 @@ std::string gtp_front_end::genmove(const arguments& a, generation kind) {
         undo();
         random_generator() = random_before;
     } else {
-        (colour == 1 ? control_.m_bBlackComputer : control_.m_bWhiteComputer) = true;
+        set_computer(colour, true);
     }
     return reply;
 }
@@ -106,8 +106,8 @@ point* gtp_front_end::cleanup_move(int colour) {
     return chosen;
 }
 
-bool gtp_front_end::is_dead_stone(const point* p) const {
-    const double safety = control_.m_game.eng().stone_safety(p);
+bool gtp_front_end::is_dead_stone(const point* p) {
+    const double safety = control_.report().stone_safety(p->x, p->y);
     return safety >= 0 && safety < 0.5;
 }
 

@@ -50,24 +50,18 @@ int main(int argc, char** argv) {
         i += used;
     }
     console_ui ui;
-    game_control control(ui, [](engine& e) { return e.score_estimate(); });
+    game_control control(ui);
     control.new_document();
     install_crash_save(control);
     if (options.use_seed) {
-        control.m_nSeed = options.seed;
+        control.set_seed(options.seed);
         control.new_game();
     }
-    const player_properties players{true,
-                                    true,
-                                    options.status_depth,
-                                    options.connection_depth,
-                                    options.life_death_depth,
-                                    options.status_depth,
-                                    options.connection_depth,
-                                    options.life_death_depth};
+    game_settings players;
+    players.black = players.white = {true, options.status_depth, options.connection_depth,
+                                     options.life_death_depth};
     control.set_players(&players);
     control.start();
-    engine& e = control.m_game.eng();
     int moves = 0;
     for (;;) {
         bool played = false;
@@ -79,11 +73,11 @@ int main(int argc, char** argv) {
         if (!played) break;
         if (++moves % 10 == 0) {
             std::printf("\nAfter move %d:\n", moves);
-            e.print_board();
+            control.report().print_board();
         }
     }
     std::printf("\nThe final position after %d moves:\n", moves);
-    e.print_board();
+    control.report().print_board();
     bool saved = false;
     {
         // The result written into the file is scored afresh, quietly.

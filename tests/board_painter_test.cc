@@ -98,14 +98,14 @@ class BoardPainter : public ::testing::Test {
   protected:
     shipped_networks networks;
     test::fake_game_ui ui;
-    game_control doc{ui, [](engine&) { return 0; }};
+    game_control doc{ui, [](const board_report&) { return 0; }};
     // 500 x 440 pixels: a cell of 20 pixels, the picture 5 pixels from the left.
     const board_scale scale{20, 5, 0};
 
     void SetUp() override { doc.new_document(); }
     void both_human() {
-        player_properties p = doc.current_players();
-        p.black_computer = false;
+        game_settings p = doc.settings();
+        p.black.computer = false;
         doc.set_players(&p);
     }
     std::vector<drawn> paint() {
@@ -165,22 +165,22 @@ TEST_F(BoardPainter, LeftClickPlaysOrPassesForAPersonOnly) {
     click(4, 4);
     doc.start();
     click(4, 4);
-    EXPECT_EQ(doc.m_game.colour_at(4, 4), 0);
+    EXPECT_EQ(doc.game().colour_at(4, 4), 0);
 
     both_human();
     click(4, 4);
-    EXPECT_EQ(doc.m_game.colour_at(4, 4), 1);
+    EXPECT_EQ(doc.game().colour_at(4, 4), 1);
     left_click(doc, scale, 30, 230);  // the Pass box
     left_click(doc, scale, 30, 230);
-    ASSERT_TRUE(doc.m_game.is_over());
+    ASSERT_TRUE(doc.game().is_over());
 
     // Over, whether announced or not.
     click(5, 5);
     left_click(doc, scale, 30, 230);
-    doc.m_nSide = 0;
+    doc.announce_game_over();
     click(5, 5);
-    EXPECT_EQ(doc.m_game.colour_at(5, 5), 0);
-    EXPECT_EQ(doc.m_game.consecutive_passes, 2);
+    EXPECT_EQ(doc.game().colour_at(5, 5), 0);
+    EXPECT_EQ(doc.game().consecutive_passes, 2);
 }
 
 TEST_F(BoardPainter, RightClickGoesBackToAStoneOrForwardToAnEmptyPoint) {
@@ -189,18 +189,18 @@ TEST_F(BoardPainter, RightClickGoesBackToAStoneOrForwardToAnEmptyPoint) {
     click(16, 16);
     click(4, 16);
     right_click(doc, scale, pixel_x(4), pixel_y(4));
-    EXPECT_EQ(doc.m_game.colour_at(16, 16), 0);
-    EXPECT_EQ(doc.m_game.colour_at(4, 4), 1);
+    EXPECT_EQ(doc.game().colour_at(16, 16), 0);
+    EXPECT_EQ(doc.game().colour_at(4, 4), 1);
     right_click(doc, scale, pixel_x(4), pixel_y(16));
-    EXPECT_EQ(doc.m_game.colour_at(4, 16), 1);
+    EXPECT_EQ(doc.game().colour_at(4, 16), 1);
 
     // Also after the game is over and announced: back to just after White's stone.
     doc.human_pass();
     doc.human_pass();
-    doc.m_nSide = 0;
+    doc.announce_game_over();
     right_click(doc, scale, pixel_x(16), pixel_y(16));
-    EXPECT_EQ(doc.m_game.colour_at(4, 16), 0);
-    EXPECT_EQ(doc.m_game.colour_at(16, 16), -1);
+    EXPECT_EQ(doc.game().colour_at(4, 16), 0);
+    EXPECT_EQ(doc.game().colour_at(16, 16), -1);
 }
 
 // Black takes White's corner stone: Black b1 (column 2, row 1), White a1, Black a2.
@@ -209,8 +209,8 @@ TEST_F(BoardPainter, PaintsPanelStonesOverlayAndLastMove) {
     click(2, 1);
     click(1, 1);
     click(1, 2);
-    engine& e = doc.m_game.eng();
-    e.score_estimate();  // an evaluation to show
+    const board_report report = doc.report();
+    report.score_estimate();  // an evaluation to show
     doc.toggle_evaluations();
     const std::vector<drawn> list = paint();
 
@@ -232,11 +232,11 @@ TEST_F(BoardPainter, PaintsPanelStonesOverlayAndLastMove) {
     // The stone on b1 (centre 125, 40) with its safety digit right after it.
     const int b1 = index_of(list, ellipse({116, 31, 135, 50}, white, black));
     ASSERT_GT(b1, 0);
-    EXPECT_EQ(list[b1 + 1], text(122, 34, std::string(1, e.safety_char(2, 1)), white, black));
+    EXPECT_EQ(list[b1 + 1], text(122, 34, std::string(1, report.safety_digit(2, 1)), white, black));
 
     // a1, taken back from White, is Black's: a square of half-side 0.3833,
     // the first point after the board's 38 lines, 38 labels and 9 star points.
-    ASSERT_EQ(e.ownership_trit(1, 1), 1);
+    ASSERT_EQ(report.ownership(1, 1), 1);
     EXPECT_EQ(list[panel.size() + 85], fill({98, 33, 112, 47}, black));
 
     // The last move, a2 (centre 105, 60), marked last of all.
@@ -253,7 +253,7 @@ TEST_F(BoardPainter, PassMarksUnderThePassBoxAndNoMarkerWhenOver) {
 
     doc.human_pass();  // Black
     list = paint();
-    ASSERT_EQ(doc.m_nSide, -1);
+    ASSERT_EQ(doc.side(), -1);
     EXPECT_EQ(list[list.size() - 2], line({15, 250, 55, 250}, white));
     EXPECT_EQ(list.back(), line({15, 255, 55, 255}, black));
     // The game is over: no side-to-move marker after the background.

@@ -12,19 +12,18 @@ class ComputerMove : public ::testing::Test {
   protected:
     test::scoped_data_dir none;
     test::fake_game_ui ui;
-    game_control doc{ui, [](engine& e) { return e.score_estimate(); }};
+    game_control doc{ui, [](const board_report& r) { return r.score_estimate(); }};
 
     void SetUp() override {
         doc.new_document();
-        doc.m_bUseSeed = true;
-        doc.m_nSeed = 9;
+        doc.set_seed(9);
         doc.new_game();
     }
     void players(bool black, bool white) {
-        const player_properties p{black, white, 2, 3, 1, 3, 2, 2};
+        const game_settings p{{black, 2, 3, 1}, {white, 3, 2, 2}};
         doc.set_players(&p);
     }
-    const engine& eng() { return doc.m_game.eng(); }
+    const engine& eng() { return doc.game().eng(); }
 };
 
 TEST_F(ComputerMove, OnlyWhenRunningAndAComputerIsToMove) {
@@ -35,7 +34,7 @@ TEST_F(ComputerMove, OnlyWhenRunningAndAComputerIsToMove) {
     doc.set_modified(false);
     ASSERT_TRUE(doc.computer_move());
     EXPECT_EQ(eng().no_moves, 1);
-    EXPECT_EQ(doc.m_nSide, -1);
+    EXPECT_EQ(doc.side(), -1);
     EXPECT_TRUE(doc.is_modified());
     EXPECT_EQ(ui.waiting, 0);
     // Black's depths were handed to the engine.
@@ -45,7 +44,7 @@ TEST_F(ComputerMove, OnlyWhenRunningAndAComputerIsToMove) {
     // White is a person: the idle step waits for the click.
     EXPECT_FALSE(doc.computer_move());
     EXPECT_EQ(eng().no_moves, 1);
-    EXPECT_EQ(doc.m_game.stones_played[0], 1);
+    EXPECT_EQ(doc.game().stones_played[0], 1);
 }
 
 TEST_F(ComputerMove, EachSideWithItsDepths) {
@@ -56,7 +55,7 @@ TEST_F(ComputerMove, EachSideWithItsDepths) {
     EXPECT_EQ(eng().max_depth_status, 3);
     EXPECT_EQ(eng().max_depth_connection, 2);
     EXPECT_EQ(eng().max_depth_life_death, 2);
-    EXPECT_EQ(doc.m_nSide, 1);
+    EXPECT_EQ(doc.side(), 1);
 }
 
 TEST_F(ComputerMove, TwoPassesBringTheResultOnce) {
@@ -67,7 +66,7 @@ TEST_F(ComputerMove, TwoPassesBringTheResultOnce) {
     EXPECT_FALSE(doc.computer_move());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], "Game over.\nFinal result: White wins by 5.5.");
-    EXPECT_EQ(doc.m_nSide, 0);
+    EXPECT_EQ(doc.side(), 0);
     EXPECT_FALSE(doc.computer_move());
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(eng().no_moves, 2);

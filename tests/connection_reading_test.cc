@@ -6,6 +6,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "engine/board/coordinates.h"
 #include "engine/engine.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/board_snapshot.h"
@@ -268,8 +269,7 @@ std::vector<std::string> filtered(double x, int colour, int& removed) {
     removed = shape_filter(e, moves, colour);
     std::vector<std::string> kept;
     for (const point* p : moves.to_vector()) {
-        kept.push_back(p == e.pass_point ? "pass"
-                                         : std::string{char('a' + p->x - 1), char('a' + p->y - 1)});
+        kept.push_back(p == e.pass_point ? "pass" : coord::sgf_point(p->x, p->y));
     }
     return kept;
 }

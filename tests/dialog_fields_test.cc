@@ -11,7 +11,7 @@ game_properties_texts game_texts(std::string handicap, std::string komi = "5.5")
 }
 
 TEST(DialogFields, GamePropertiesReadInExchangeOrder) {
-    game_properties_result r = read_game_properties({" -42 ", false, "13", "-0.5"});
+    dialog_result r = read_game_properties({" -42 ", false, "13", "-0.5"});
     EXPECT_FALSE(r.error);
     EXPECT_EQ(r.values.seed, -42);
     EXPECT_FALSE(r.values.use_seed);
@@ -50,11 +50,11 @@ TEST(DialogFields, DepthsCheckedInExchangeOrder) {
     // White plays by hand, but its depths are still read and kept.
     t.white_status = "1000";
     t.white_life_death = " 0";
-    player_properties_result r = read_player_properties(t);
+    dialog_result r = read_player_properties(t);
     ASSERT_FALSE(r.error);
-    EXPECT_FALSE(r.values.white_computer);
-    EXPECT_EQ(r.values.white_status, 1000);
-    EXPECT_EQ(r.values.white_life_death, 0);
+    EXPECT_FALSE(r.values.white.computer);
+    EXPECT_EQ(r.values.white.status_depth, 1000);
+    EXPECT_EQ(r.values.white.life_death_depth, 0);
 
     // Black's life/death comes last, after White's.
     t.black_life_death = "1001";

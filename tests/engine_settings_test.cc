@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/base/diagnostics.h"
+#include "engine/board/coordinates.h"
 #include "engine/engine.h"
 #include "tests/support/board_helpers.h"
 
@@ -16,7 +17,7 @@ std::vector<std::string> stack_points(engine& e) {
     std::vector<std::string> out;
     for (int i = 0; i < e.no_moves; ++i) {
         const point* p = e.move_stack[i].where;
-        out.push_back({char('a' + p->x - 1), char('a' + p->y - 1)});
+        out.push_back(coord::sgf_point(p->x, p->y));
     }
     return out;
 }

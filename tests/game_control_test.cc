@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/base/random.h"
+#include "engine/board/coordinates.h"
 #include "game/game_control.h"
 #include "tests/support/board_helpers.h"
 #include "tests/support/fake_game_ui.h"
@@ -21,23 +22,24 @@ class Document : public ::testing::Test {
   protected:
     fake_game_ui ui;
     int estimate = 0;
-    game_control doc{ui, [this](engine&) { return estimate; }};
+    game_control doc{ui, [this](const board_report&) { return estimate; }};
 
     void SetUp() override { doc.new_document(); }
 
     void both_human() {
-        player_properties p = doc.current_players();
-        p.black_computer = false;
-        p.white_computer = false;
+        game_settings p = doc.settings();
+        p.black.computer = false;
+        p.white.computer = false;
         doc.set_players(&p);
     }
     // SGF letters, for reading moves from a picture of the game.
-    bool click(const char* letters) { return doc.human_move(letters[0] - 96, letters[1] - 96); }
+    bool click(const char* letters) {
+        return doc.human_move(coord::sgf_number(letters[0]), coord::sgf_number(letters[1]));
+    }
     std::string last_point() {
-        const move_record* r = doc.m_game.last_move();
+        const move_record* r = doc.game().last_move();
         if (r == nullptr) return "none";
-        return r->where->is_pass() ? "tt"
-                                   : std::string{char(r->where->x + 96), char(r->where->y + 96)};
+        return r->where->is_pass() ? "tt" : coord::sgf_point(r->where->x, r->where->y);
     }
 };
 
@@ -52,47 +54,46 @@ struct document_state {
     std::string path;
 
     explicit document_state(game_control& d) {
-        engine& e = d.m_game.eng();
-        for (int k = 0; k < 361; ++k)
-            colours.push_back(e.points[k]->colour);
+        const engine& e = d.game().eng();
+        for (int k = 0; k < 361; ++k) colours.push_back(e.points[k]->colour);
         for (int i = 0; i < e.no_moves; ++i)
             record.emplace_back(e.move_stack[i].where->index, e.move_stack[i].colour);
         for (int i = e.no_moves; i < e.redo_limit; ++i)
             redo.emplace_back(e.history[i].where->index, e.history[i].colour);
-        passes = d.m_game.consecutive_passes;
-        black_played = d.m_game.stones_played[0];
-        white_played = d.m_game.stones_played[1];
-        side = d.m_nSide;
-        handicap = d.m_nHandicap;
-        setup = d.m_nSetupStones;
-        seed = d.m_nSeed;
-        komi = d.m_fKomi;
+        passes = d.game().consecutive_passes;
+        black_played = d.game().stones_played[0];
+        white_played = d.game().stones_played[1];
+        side = d.side();
+        handicap = d.settings().handicap;
+        setup = d.setup_stones();
+        seed = d.settings().seed;
+        komi = d.settings().komi;
         modified = d.is_modified();
-        paused = d.m_bPaused;
-        black_computer = d.m_bBlackComputer;
-        use_seed = d.m_bUseSeed;
+        paused = d.is_paused();
+        black_computer = d.settings().black.computer;
+        use_seed = d.settings().use_seed;
         path = d.path();
     }
     bool operator==(const document_state&) const = default;
 };
 
 TEST_F(Document, NewDocumentDefaults) {
-    EXPECT_FALSE(doc.m_bShowEvaluations);
-    EXPECT_FLOAT_EQ(doc.m_fKomi, 5.5f);
-    EXPECT_TRUE(doc.m_bPaused);
-    EXPECT_EQ(doc.m_nSide, 1);
-    EXPECT_TRUE(doc.m_bBlackComputer);
-    EXPECT_FALSE(doc.m_bWhiteComputer);
-    EXPECT_EQ(doc.m_nBlackStatusDepth, 10);
-    EXPECT_EQ(doc.m_nBlackConnectionDepth, 8);
-    EXPECT_EQ(doc.m_nBlackLifeDeathDepth, 4);
-    EXPECT_EQ(doc.m_nWhiteStatusDepth, 10);
-    EXPECT_EQ(doc.m_nWhiteConnectionDepth, 8);
-    EXPECT_EQ(doc.m_nWhiteLifeDeathDepth, 4);
-    EXPECT_TRUE(doc.m_bUseSeed);
-    EXPECT_EQ(doc.m_nSeed, 0);
-    EXPECT_EQ(doc.m_nHandicap, 0);
-    EXPECT_EQ(doc.m_nSetupStones, 0);
+    EXPECT_FALSE(doc.shows_evaluations());
+    EXPECT_FLOAT_EQ(doc.settings().komi, 5.5f);
+    EXPECT_TRUE(doc.is_paused());
+    EXPECT_EQ(doc.side(), 1);
+    EXPECT_TRUE(doc.settings().black.computer);
+    EXPECT_FALSE(doc.settings().white.computer);
+    EXPECT_EQ(doc.settings().black.status_depth, 10);
+    EXPECT_EQ(doc.settings().black.connection_depth, 8);
+    EXPECT_EQ(doc.settings().black.life_death_depth, 4);
+    EXPECT_EQ(doc.settings().white.status_depth, 10);
+    EXPECT_EQ(doc.settings().white.connection_depth, 8);
+    EXPECT_EQ(doc.settings().white.life_death_depth, 4);
+    EXPECT_TRUE(doc.settings().use_seed);
+    EXPECT_EQ(doc.settings().seed, 0);
+    EXPECT_EQ(doc.settings().handicap, 0);
+    EXPECT_EQ(doc.setup_stones(), 0);
     EXPECT_EQ(doc.title(), "Untitled");
     EXPECT_EQ(doc.path(), "");
     EXPECT_FALSE(doc.is_modified());
@@ -130,7 +131,7 @@ TEST_F(Document, EnabledStates) {
     EXPECT_FALSE(doc.is_enabled(c::start));
     EXPECT_FALSE(doc.is_enabled(c::pause));
     ASSERT_TRUE(click("dd"));
-    EXPECT_FALSE(doc.m_bPaused);
+    EXPECT_FALSE(doc.is_paused());
     EXPECT_FALSE(doc.is_enabled(c::pause));
     EXPECT_TRUE(doc.is_enabled(c::undo));
     doc.undo();
@@ -139,8 +140,8 @@ TEST_F(Document, EnabledStates) {
 }
 
 TEST_F(Document, StartIsOffOnceTheGameIsOver) {
-    player_properties p = doc.current_players();
-    p.white_computer = true;
+    game_settings p = doc.settings();
+    p.white.computer = true;
     doc.set_players(&p);
     ASSERT_TRUE(doc.human_pass());
     ASSERT_TRUE(doc.human_pass());
@@ -150,23 +151,23 @@ TEST_F(Document, StartIsOffOnceTheGameIsOver) {
 }
 
 TEST_F(Document, HandicapGameStartsWithWhiteAndItsStonesStay) {
-    game_properties g = doc.current_game_properties();
+    game_settings g = doc.settings();
     g.handicap = 4;
     g.komi = 0.0f;
     ASSERT_TRUE(doc.new_game_with_properties(&g));
-    EXPECT_EQ(doc.m_nSide, -1);
+    EXPECT_EQ(doc.side(), -1);
     EXPECT_EQ(doc.undo_limit(), 4);
     EXPECT_FALSE(doc.is_enabled(game_command::undo));
     ASSERT_TRUE(click("jj"));
     EXPECT_TRUE(doc.is_enabled(game_command::undo));
     doc.undo_all();
-    EXPECT_EQ(doc.m_game.eng().no_moves, 4);
-    EXPECT_EQ(doc.m_nSide, -1);
+    EXPECT_EQ(doc.game().eng().no_moves, 4);
+    EXPECT_EQ(doc.side(), -1);
     // A right click on a handicap stone goes back to the limit and no
     // further.
     doc.redo();
     doc.undo_to(4, 4);
-    EXPECT_EQ(doc.m_game.eng().no_moves, 4);
+    EXPECT_EQ(doc.game().eng().no_moves, 4);
 }
 
 TEST_F(Document, IllegalClickChangesNothing) {
@@ -187,19 +188,19 @@ TEST_F(Document, MovesAndPassesHandTheTurnOver) {
     both_human();
     doc.toggle_evaluations();
     ASSERT_TRUE(click("dd"));
-    EXPECT_EQ(doc.m_nSide, -1);
-    EXPECT_FALSE(doc.m_bShowEvaluations);
+    EXPECT_EQ(doc.side(), -1);
+    EXPECT_FALSE(doc.shows_evaluations());
     EXPECT_TRUE(doc.is_modified());
-    EXPECT_EQ(doc.m_game.colour_at(4, 4), 1);
+    EXPECT_EQ(doc.game().colour_at(4, 4), 1);
     ASSERT_TRUE(doc.human_pass());
-    EXPECT_EQ(doc.m_nSide, 1);
-    EXPECT_EQ(doc.m_game.consecutive_passes, 1);
+    EXPECT_EQ(doc.side(), 1);
+    EXPECT_EQ(doc.game().consecutive_passes, 1);
     // Suicide is refused like any illegal point.
     ASSERT_TRUE(click("ab"));
     ASSERT_TRUE(click("pp"));
     ASSERT_TRUE(click("ba"));
     EXPECT_FALSE(click("aa"));
-    EXPECT_EQ(doc.m_nSide, -1);
+    EXPECT_EQ(doc.side(), -1);
 }
 
 TEST_F(Document, GameOverMessageThenUndoResumes) {
@@ -212,14 +213,14 @@ TEST_F(Document, GameOverMessageThenUndoResumes) {
     doc.announce_game_over();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0], "Game over.\nFinal result: Black wins by 3.5.");
-    EXPECT_EQ(doc.m_nSide, 0);
+    EXPECT_EQ(doc.side(), 0);
     // Nobody may play any more.
     EXPECT_FALSE(click("pp"));
     EXPECT_FALSE(doc.human_pass());
-    EXPECT_EQ(doc.m_game.eng().no_moves, 3);
+    EXPECT_EQ(doc.game().eng().no_moves, 3);
     // One undo gives the turn to the colour of the undone pass (Black).
     doc.undo();
-    EXPECT_EQ(doc.m_nSide, 1);
+    EXPECT_EQ(doc.side(), 1);
     EXPECT_TRUE(click("pp"));
 }
 
@@ -235,38 +236,38 @@ TEST_F(Document, PlayersDialog) {
     // Cancel still pauses and marks the game modified.
     doc.start();
     doc.set_players(nullptr);
-    EXPECT_TRUE(doc.m_bPaused);
+    EXPECT_TRUE(doc.is_paused());
     EXPECT_TRUE(doc.is_modified());
-    EXPECT_TRUE(doc.m_bBlackComputer);
+    EXPECT_TRUE(doc.settings().black.computer);
     // Depths are taken only for a colour that is now a computer.
-    player_properties p = {false, true, 1, 2, 3, 4, 5, 6};
+    game_settings p = {{false, 1, 2, 3}, {true, 4, 5, 6}};
     doc.set_players(&p);
-    EXPECT_FALSE(doc.m_bBlackComputer);
-    EXPECT_TRUE(doc.m_bWhiteComputer);
-    EXPECT_EQ(doc.m_nBlackStatusDepth, 10);
-    EXPECT_EQ(doc.m_nBlackLifeDeathDepth, 4);
-    EXPECT_EQ(doc.m_nWhiteStatusDepth, 4);
-    EXPECT_EQ(doc.m_nWhiteConnectionDepth, 5);
-    EXPECT_EQ(doc.m_nWhiteLifeDeathDepth, 6);
+    EXPECT_FALSE(doc.settings().black.computer);
+    EXPECT_TRUE(doc.settings().white.computer);
+    EXPECT_EQ(doc.settings().black.status_depth, 10);
+    EXPECT_EQ(doc.settings().black.life_death_depth, 4);
+    EXPECT_EQ(doc.settings().white.status_depth, 4);
+    EXPECT_EQ(doc.settings().white.connection_depth, 5);
+    EXPECT_EQ(doc.settings().white.life_death_depth, 6);
     EXPECT_FALSE(doc.computer_to_move());
-    doc.m_nSide = -1;
+    doc.human_pass();
     EXPECT_TRUE(doc.computer_to_move());
 }
 
 TEST_F(Document, NewWithPropertiesAndTheSeed) {
     // Use unchecked: the seed value stays and the generator is not reseeded.
-    game_properties g = {77, false, 0, 6.5f};
+    game_settings g = {.handicap = 0, .komi = 6.5f, .seed = 77, .use_seed = false};
     subtractive_random expected = random_generator();
     ASSERT_TRUE(doc.new_game_with_properties(&g));
-    EXPECT_FALSE(doc.m_bUseSeed);
-    EXPECT_EQ(doc.m_nSeed, 0);
-    EXPECT_FLOAT_EQ(doc.m_fKomi, 6.5f);
+    EXPECT_FALSE(doc.settings().use_seed);
+    EXPECT_EQ(doc.settings().seed, 0);
+    EXPECT_FLOAT_EQ(doc.settings().komi, 6.5f);
     EXPECT_DOUBLE_EQ(random_uniform(), expected.uniform());
     // Use checked: the seed is taken and the new game reseeds.
-    g = {77, true, 2, 0.5f};
+    g = {.handicap = 2, .komi = 0.5f, .seed = 77, .use_seed = true};
     ASSERT_TRUE(doc.new_game_with_properties(&g));
-    EXPECT_EQ(doc.m_nSeed, 77);
-    EXPECT_EQ(doc.m_nHandicap, 2);
+    EXPECT_EQ(doc.settings().seed, 77);
+    EXPECT_EQ(doc.settings().handicap, 2);
     subtractive_random seeded;
     seeded.set_seed(77);
     EXPECT_DOUBLE_EQ(random_uniform(), seeded.uniform());
@@ -275,9 +276,9 @@ TEST_F(Document, NewWithPropertiesAndTheSeed) {
     ASSERT_TRUE(click("jj"));
     doc.set_modified(false);
     ASSERT_TRUE(doc.new_game_with_properties(nullptr));
-    EXPECT_EQ(doc.m_nHandicap, 2);
-    EXPECT_EQ(doc.m_game.eng().no_moves, 2);
-    EXPECT_TRUE(doc.m_bPaused);
+    EXPECT_EQ(doc.settings().handicap, 2);
+    EXPECT_EQ(doc.game().eng().no_moves, 2);
+    EXPECT_TRUE(doc.is_paused());
 }
 
 TEST_F(Document, CancellingTheSavePromptKeepsTheGame) {
@@ -286,14 +287,14 @@ TEST_F(Document, CancellingTheSavePromptKeepsTheGame) {
     ui.save_answer = false;
     const document_state before(doc);
     EXPECT_FALSE(doc.new_game());
-    game_properties g = {5, true, 3, 0.0f};
+    game_settings g = {.handicap = 3, .komi = 0.0f, .seed = 5, .use_seed = true};
     EXPECT_FALSE(doc.new_game_with_properties(&g));
     EXPECT_EQ(ui.save_prompts, 2);
     EXPECT_TRUE(document_state(doc) == before);
     // Leave to go on: the new game starts, and the changes stay unsaved.
     ui.save_answer = true;
     EXPECT_TRUE(doc.new_game());
-    EXPECT_EQ(doc.m_game.eng().no_moves, 0);
+    EXPECT_EQ(doc.game().eng().no_moves, 0);
     EXPECT_TRUE(doc.is_modified());
     // An unmodified game is not asked about.
     doc.set_modified(false);
@@ -308,22 +309,22 @@ TEST_F(Document, RightClickNavigation) {
     doc.start();
     doc.undo_to(16, 16);  // pp: the position right after it was played
     EXPECT_EQ(last_point(), "pp");
-    EXPECT_EQ(doc.m_nSide, 1);
-    EXPECT_TRUE(doc.m_bPaused);
+    EXPECT_EQ(doc.side(), 1);
+    EXPECT_TRUE(doc.is_paused());
     doc.redo_to(10, 10);  // jj: forward until it is played
     EXPECT_EQ(last_point(), "jj");
-    EXPECT_EQ(doc.m_nSide, -1);
+    EXPECT_EQ(doc.side(), -1);
     doc.undo_to(4, 4);
     EXPECT_EQ(last_point(), "dd");
     doc.redo_to(1, 1);  // never played: everything is redone
     EXPECT_EQ(last_point(), "jj");
-    EXPECT_FALSE(doc.m_game.can_redo());
+    EXPECT_FALSE(doc.game().can_redo());
     doc.undo_all();
     EXPECT_EQ(last_point(), "none");
-    EXPECT_EQ(doc.m_nSide, 1);
+    EXPECT_EQ(doc.side(), 1);
     doc.redo_all();
     EXPECT_EQ(last_point(), "jj");
-    EXPECT_EQ(doc.m_nSide, -1);
+    EXPECT_EQ(doc.side(), -1);
     // A new move forgets what could be redone.
     doc.undo();
     ASSERT_TRUE(click("qq"));
@@ -331,9 +332,9 @@ TEST_F(Document, RightClickNavigation) {
 }
 
 TEST_F(Document, SavedGameReadsBackTheSame) {
-    game_properties g = {0, true, 3, 0.5f};
+    game_settings g = {.handicap = 3, .komi = 0.5f, .seed = 0, .use_seed = true};
     ASSERT_TRUE(doc.new_game_with_properties(&g));
-    player_properties p = {true, false, 12, 7, 3, 10, 8, 4};
+    game_settings p = {{true, 12, 7, 3}, {false, 10, 8, 4}};
     doc.set_players(&p);
     // White captures a Black stone on the way.
     for (const char* m : {"ab", "aa", "ba"})
@@ -344,24 +345,24 @@ TEST_F(Document, SavedGameReadsBackTheSame) {
     const std::string text = doc.save_text();
 
     fake_game_ui other_ui;
-    game_control other(other_ui, [](engine&) { return 0; });
+    game_control other(other_ui, [](const board_report&) { return 0; });
     other.new_document();
     ASSERT_TRUE(other.load_text(text)) << (other_ui.messages.empty() ? "" : other_ui.messages[0]);
-    EXPECT_EQ(other.m_nHandicap, 3);
-    EXPECT_EQ(other.m_nSetupStones, 0);
-    EXPECT_FLOAT_EQ(other.m_fKomi, 0.5f);
-    EXPECT_EQ(other.m_nSide, doc.m_nSide);
-    EXPECT_TRUE(other.m_bBlackComputer);
-    EXPECT_FALSE(other.m_bWhiteComputer);
-    EXPECT_EQ(other.m_nBlackStatusDepth, 12);
-    EXPECT_EQ(other.m_nBlackConnectionDepth, 7);
-    EXPECT_EQ(other.m_nBlackLifeDeathDepth, 3);
+    EXPECT_EQ(other.settings().handicap, 3);
+    EXPECT_EQ(other.setup_stones(), 0);
+    EXPECT_FLOAT_EQ(other.settings().komi, 0.5f);
+    EXPECT_EQ(other.side(), doc.side());
+    EXPECT_TRUE(other.settings().black.computer);
+    EXPECT_FALSE(other.settings().white.computer);
+    EXPECT_EQ(other.settings().black.status_depth, 12);
+    EXPECT_EQ(other.settings().black.connection_depth, 7);
+    EXPECT_EQ(other.settings().black.life_death_depth, 3);
     EXPECT_EQ(other.captured_stones(), std::make_pair(1, 0));
     for (int k = 0; k < 361; ++k) {
-        EXPECT_EQ(other.m_game.eng().points[k]->colour, doc.m_game.eng().points[k]->colour);
+        EXPECT_EQ(other.game().eng().points[k]->colour, doc.game().eng().points[k]->colour);
     }
     EXPECT_EQ(other.save_text(), text);
-    EXPECT_EQ(test::board_mismatch(other.m_game.eng()), "");
+    EXPECT_EQ(test::board_mismatch(other.engine_for_analysis()), "");
 }
 
 TEST_F(Document, FinishedGameReadsBackFinished) {
@@ -373,29 +374,29 @@ TEST_F(Document, FinishedGameReadsBackFinished) {
     const std::string text = doc.save_text();
     EXPECT_NE(text.find("RE[W+2.500000]"), std::string::npos);
     ASSERT_TRUE(doc.load_text(text));
-    EXPECT_TRUE(doc.m_game.is_over());
-    EXPECT_EQ(doc.m_game.eng().no_moves, 3);
+    EXPECT_TRUE(doc.game().is_over());
+    EXPECT_EQ(doc.game().eng().no_moves, 3);
     EXPECT_EQ(doc.save_text(), text);
 }
 
 TEST_F(Document, AFinishedRecordNamingASideToMoveStaysTheSameGame) {
     ASSERT_TRUE(doc.load_text("(;PL[W];B[dd];W[pp];B[];W[])"));
-    EXPECT_TRUE(doc.m_game.is_over());
-    EXPECT_EQ(doc.m_game.eng().no_moves, 4);
+    EXPECT_TRUE(doc.game().is_over());
+    EXPECT_EQ(doc.game().eng().no_moves, 4);
     const std::string text = doc.save_text();
     ASSERT_TRUE(doc.load_text(text));
-    EXPECT_EQ(doc.m_game.eng().no_moves, 4);
+    EXPECT_EQ(doc.game().eng().no_moves, 4);
     EXPECT_EQ(doc.save_text(), text);
 }
 
 TEST_F(Document, SetupStonesAreNeverUndone) {
     ASSERT_TRUE(doc.load_text("(;AB[aa][bb]AW[cc];B[dd];W[ee])"));
-    EXPECT_EQ(doc.m_nHandicap, 0);
-    EXPECT_EQ(doc.m_nSetupStones, 3);
+    EXPECT_EQ(doc.settings().handicap, 0);
+    EXPECT_EQ(doc.setup_stones(), 3);
     EXPECT_EQ(doc.undo_limit(), 3);
-    EXPECT_EQ(doc.m_nSide, 1);
+    EXPECT_EQ(doc.side(), 1);
     doc.undo_all();
-    EXPECT_EQ(doc.m_game.eng().no_moves, 3);
+    EXPECT_EQ(doc.game().eng().no_moves, 3);
     EXPECT_FALSE(doc.is_enabled(game_command::undo));
     doc.redo_all();
     EXPECT_EQ(doc.save_text(),
@@ -404,26 +405,26 @@ TEST_F(Document, SetupStonesAreNeverUndone) {
 }
 
 TEST_F(Document, LoadingResetsTheSettings) {
-    game_properties g = {9, false, 2, 0.0f};
+    game_settings g = {.handicap = 2, .komi = 0.0f, .seed = 9, .use_seed = false};
     ASSERT_TRUE(doc.new_game_with_properties(&g));
     doc.start();
     doc.toggle_evaluations();
     doc.set_modified(true);
     ASSERT_TRUE(doc.load_text("(;KM[6.5]HA[2]AB[dd][pp]PW[WinKirvo:0.9:1:2:3]PL[W])"));
     EXPECT_FALSE(doc.is_modified());
-    EXPECT_TRUE(doc.m_bPaused);
-    EXPECT_FALSE(doc.m_bShowEvaluations);
-    EXPECT_TRUE(doc.m_bUseSeed);
-    EXPECT_EQ(doc.m_nSeed, 0);
-    EXPECT_FLOAT_EQ(doc.m_fKomi, 6.5f);
-    EXPECT_EQ(doc.m_nHandicap, 2);
-    EXPECT_EQ(doc.m_nSide, -1);
+    EXPECT_TRUE(doc.is_paused());
+    EXPECT_FALSE(doc.shows_evaluations());
+    EXPECT_TRUE(doc.settings().use_seed);
+    EXPECT_EQ(doc.settings().seed, 0);
+    EXPECT_FLOAT_EQ(doc.settings().komi, 6.5f);
+    EXPECT_EQ(doc.settings().handicap, 2);
+    EXPECT_EQ(doc.side(), -1);
     // A file without PB: Black is a person.
-    EXPECT_FALSE(doc.m_bBlackComputer);
-    EXPECT_TRUE(doc.m_bWhiteComputer);
-    EXPECT_EQ(doc.m_nWhiteConnectionDepth, 2);
+    EXPECT_FALSE(doc.settings().black.computer);
+    EXPECT_TRUE(doc.settings().white.computer);
+    EXPECT_EQ(doc.settings().white.connection_depth, 2);
     // The reader's depths come with the file for both colours.
-    EXPECT_EQ(doc.m_nBlackStatusDepth, 6);
+    EXPECT_EQ(doc.settings().black.status_depth, 6);
     subtractive_random seeded;
     seeded.set_seed(0);
     EXPECT_DOUBLE_EQ(random_uniform(), seeded.uniform());
@@ -432,16 +433,16 @@ TEST_F(Document, LoadingResetsTheSettings) {
 TEST_F(Document, HandicapStonesAreTheBlackSetupStones) {
     // A White stone listed first does not become a handicap stone.
     ASSERT_TRUE(doc.load_text("(;HA[2]AW[aa]AB[dd][pp];W[qq])"));
-    EXPECT_EQ(doc.m_nHandicap, 2);
-    EXPECT_EQ(doc.m_nSetupStones, 1);
+    EXPECT_EQ(doc.settings().handicap, 2);
+    EXPECT_EQ(doc.setup_stones(), 1);
     const std::string text = doc.save_text();
     EXPECT_NE(text.find("HA[2]KM[5.500000]\nAB[dd][pp]\nPL[B]\n;AW[aa]\n;W[qq])"),
               std::string::npos)
         << text;
     // A handicap larger than the Black stones given counts only those.
     ASSERT_TRUE(doc.load_text("(;HA[2]AB[dd])"));
-    EXPECT_EQ(doc.m_nHandicap, 1);
-    EXPECT_EQ(doc.m_nSetupStones, 0);
+    EXPECT_EQ(doc.settings().handicap, 1);
+    EXPECT_EQ(doc.setup_stones(), 0);
     EXPECT_FALSE(doc.is_enabled(game_command::undo));
 }
 
@@ -453,7 +454,7 @@ class RefusedFile : public Document {
         for (const char* m : {"dd", "pp", "dp", "pd"})
             ASSERT_TRUE(click(m));
         doc.undo();
-        doc.m_fKomi = 7.5f;
+        doc.set_komi(7.5f);
         ASSERT_TRUE(doc.save_file(file_name));
         ASSERT_TRUE(click("jj"));
         doc.undo();
@@ -469,7 +470,7 @@ class RefusedFile : public Document {
         ASSERT_EQ(ui.messages.size(), 1u) << contents;
         EXPECT_EQ(ui.messages[0], message);
         EXPECT_TRUE(document_state(doc) == before) << contents;
-        EXPECT_EQ(test::board_mismatch(doc.m_game.eng()), "");
+        EXPECT_EQ(test::board_mismatch(doc.engine_for_analysis()), "");
     }
 
     const char* file_name = "refused_file_test.sgf";
@@ -489,7 +490,7 @@ TEST_F(RefusedFile, IllegalMovesAndStones) {
     expect_refused("(;AW[tt];B[pp])", "Illegal setup stone: AW[tt]");
     // The same ko is legal once a pair of other moves came between.
     ASSERT_TRUE(doc.load_text("(;AB[ba][ab][bc]AW[ca]AW[bb]AW[db]AW[cc];B[cb];W[pp];B[dd];W[bb])"));
-    EXPECT_EQ(doc.m_game.colour_at(3, 2), 0);
+    EXPECT_EQ(doc.game().colour_at(3, 2), 0);
 }
 
 TEST_F(RefusedFile, ReaderErrorsAndEmptyFiles) {
@@ -515,7 +516,7 @@ TEST_F(RefusedFile, HostileFiles) {
         EXPECT_TRUE(doc.load_text(contents)) << what;
         EXPECT_TRUE(ui.messages.empty()) << what;
         EXPECT_EQ(last_point(), "pp") << what;
-        EXPECT_EQ(test::board_mismatch(doc.m_game.eng()), "") << what;
+        EXPECT_EQ(test::board_mismatch(doc.engine_for_analysis()), "") << what;
     };
     {
         // 50 MB, nearly all of it one comment on one line.
@@ -553,7 +554,7 @@ TEST_F(RefusedFile, OpeningAndSavingFiles) {
     EXPECT_EQ(ui.waiting, 0);
     EXPECT_FALSE(doc.is_modified());
     EXPECT_EQ(last_point(), "dp");
-    EXPECT_FLOAT_EQ(doc.m_fKomi, 7.5f);
+    EXPECT_FLOAT_EQ(doc.settings().komi, 7.5f);
     EXPECT_TRUE(doc.new_game());
     EXPECT_EQ(doc.title(), "Untitled");
     EXPECT_EQ(doc.path(), "");
@@ -570,14 +571,14 @@ TEST_F(Document, TheLongestGame) {
     // One move less is accepted, and then no move or pass can be added.
     const std::string longest = too_long.substr(0, too_long.rfind(';')) + ")";
     ASSERT_TRUE(doc.load_text(longest)) << ui.messages.back();
-    EXPECT_EQ(doc.m_game.eng().no_moves, limit);
-    EXPECT_EQ(doc.m_game.eng().check_position(), 0);
+    EXPECT_EQ(doc.game().eng().no_moves, limit);
+    EXPECT_EQ(doc.engine_for_analysis().check_position(), 0);
     ui.messages.clear();
     EXPECT_FALSE(doc.human_pass());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0],
               "The game has reached 1600 moves, the longest game this program can play.");
-    EXPECT_EQ(doc.m_game.eng().no_moves, limit);
+    EXPECT_EQ(doc.game().eng().no_moves, limit);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/board/coordinates.h"
 #include "game/game.h"
 #include "tests/support/board_helpers.h"
 
@@ -13,7 +14,7 @@ std::vector<std::string> history_points(Game& g) {
     const engine& e = g.eng();
     for (int i = 0; i < e.no_moves; ++i) {
         const point* p = e.move_stack[i].where;
-        out.push_back(p->is_pass() ? "tt" : std::string{char(p->x + 96), char(p->y + 96)});
+        out.push_back(p->is_pass() ? "tt" : coord::sgf_point(p->x, p->y));
     }
     return out;
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/board/coordinates.h"
 #include "engine/engine.h"
 #include "game/sgf_record.h"
 #include "tests/support/board_helpers.h"
@@ -33,10 +34,6 @@ sgf_record record(const std::string& text) {
     return g;
 }
 
-std::string sgf_point(int x, int y) {
-    return std::string(1, char('a' + x - 1)) + char('a' + y - 1);
-}
-
 // Black surrounds and captures White's dc by move 6 while White plays ff
 // next to Black's dd and then pd; then both play far away along the bottom
 // until move 25.
@@ -44,7 +41,8 @@ std::string capture_then_far_moves() {
     std::string g = "(;SZ[19];B[dd];W[dc];B[cc];W[ff];B[ec];W[pd];B[db]";
     for (int k = 7; k <= 25; ++k) {
         const int x = 8 + (k - 7) / 2;
-        g += k % 2 == 1 ? ";W[" + sgf_point(x, 19) + "]" : ";B[" + sgf_point(x, 17) + "]";
+        g += k % 2 == 1 ? ";W[" + coord::sgf_point(x, 19) + "]"
+                        : ";B[" + coord::sgf_point(x, 17) + "]";
     }
     return g + ")";
 }
@@ -69,7 +67,7 @@ TEST(GroupTargets, AttackedShareOfTheOpponentsNextMoves) {
     // away; Black's ten are all far away.
     std::string g = "(;SZ[19];B[aa];W[ss]";
     const char* white[] = {"ff", "de", "", "pp", "pq", "pr", "ps", "qp", "qq", "qr"};
-    for (int k = 0; k < 10; ++k) g += ";B[" + sgf_point(10 + k, 1) + "];W[" + white[k] + "]";
+    for (int k = 0; k < 10; ++k) g += ";B[" + coord::sgf_point(10 + k, 1) + "];W[" + white[k] + "]";
     const sgf_record r = record(g + ")");
     ASSERT_EQ(r.moves.size(), 22u);
     const std::vector<point*> dd = {pt(e, "dd")};
@@ -86,7 +84,8 @@ TEST(GroupTargets, AttackedShareOfTheOpponentsNextMoves) {
     EXPECT_TRUE(std::isnan(train::attacked_share(e, r, 3, dd, 1)));
     // No move of the opponent among the twenty: unknown.
     std::string black_only = "(;SZ[19]";
-    for (int k = 0; k < 20; ++k) black_only += ";B[" + sgf_point(1 + k % 19, 10 + k / 19) + "]";
+    for (int k = 0; k < 20; ++k)
+        black_only += ";B[" + coord::sgf_point(1 + k % 19, 10 + k / 19) + "]";
     EXPECT_TRUE(std::isnan(train::attacked_share(e, record(black_only + ")"), 0, dd, 1)));
 }
 

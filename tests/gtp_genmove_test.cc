@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/board/coordinates.h"
 #include "gtp/front_end.h"
 #include "gtp/game_clock.h"
 #include "tests/support/data_dir.h"
@@ -113,11 +114,11 @@ TEST_F(Genmove, TimeCommandsAreAccepted) {
     // depths, and the session's depths stay for the analysis commands.
     ok("time_left b 1 0");
     ok("genmove b");
-    const engine& e = front->control().m_game.eng();
+    const engine& e = front->control().game().eng();
     EXPECT_EQ(e.max_depth_status, 2);
     EXPECT_EQ(e.max_depth_connection, 2);
     EXPECT_EQ(e.max_depth_life_death, 1);
-    EXPECT_EQ(front->control().m_nBlackLifeDeathDepth, 2);
+    EXPECT_EQ(front->control().settings().black.life_death_depth, 2);
 }
 
 TEST(GameClock, TheTimeForAMoveCapsItsDepths) {
@@ -194,10 +195,9 @@ TEST(GtpMatch, SameSeedSameGameInTwoProcesses) {
 // passes once it has played enough or found nothing.
 std::string random_white_move(test::gtp_child& child, std::mt19937& random, int played) {
     if (played >= 12) return "pass";
-    const std::string columns = "ABCDEFGHJKLMNOPQRST";
     for (int tries = 0; tries < 40; ++tries) {
         const std::string vertex =
-            columns[random() % 19] + std::to_string(1 + static_cast<int>(random() % 19));
+            coord::gtp_columns[random() % 19] + std::to_string(1 + static_cast<int>(random() % 19));
         if (child.send("play w " + vertex).ok) return vertex;
     }
     return "pass";

@@ -116,46 +116,46 @@ TEST_F(Gtp, BoardSizeAndKomi) {
     EXPECT_EQ(run("boardsize 9"), "? unacceptable size\n\n");
     EXPECT_EQ(run("boardsize nineteen"), "? syntax error\n\n");
     EXPECT_EQ(run("komi -0.5"), "=\n\n");
-    EXPECT_FLOAT_EQ(doc().m_fKomi, -0.5f);
+    EXPECT_FLOAT_EQ(doc().settings().komi, -0.5f);
     EXPECT_EQ(run("komi inf"), "? syntax error\n\n");
     EXPECT_EQ(run("komi 1.5.2"), "? syntax error\n\n");
-    EXPECT_FLOAT_EQ(doc().m_fKomi, -0.5f);
+    EXPECT_FLOAT_EQ(doc().settings().komi, -0.5f);
 }
 
 TEST_F(Gtp, PlayOutOfTurnAndUndo) {
     ok("play black D4");
     ok("play b Q16");  // Black again: White passes first
-    EXPECT_EQ(doc().m_game.eng().no_moves, 3);
-    EXPECT_TRUE(doc().m_game.eng().move_stack[1].where->is_pass());
-    EXPECT_EQ(doc().m_nSide, -1);
+    EXPECT_EQ(doc().game().eng().no_moves, 3);
+    EXPECT_TRUE(doc().game().eng().move_stack[1].where->is_pass());
+    EXPECT_EQ(doc().side(), -1);
     EXPECT_EQ(ok("list_stones black"), "Q16 D4");
     ok("undo");  // the move and the pass before it
-    EXPECT_EQ(doc().m_game.eng().no_moves, 1);
-    EXPECT_EQ(doc().m_nSide, -1);
+    EXPECT_EQ(doc().game().eng().no_moves, 1);
+    EXPECT_EQ(doc().side(), -1);
     ok("play w pass");
-    EXPECT_EQ(doc().m_game.consecutive_passes, 1);
+    EXPECT_EQ(doc().game().consecutive_passes, 1);
     ok("undo");
     ok("undo");
     EXPECT_EQ(run("undo"), "? cannot undo\n\n");
     EXPECT_EQ(run("play b"), "? syntax error\n\n");
     EXPECT_EQ(run("play x D4"), "? syntax error\n\n");
     EXPECT_EQ(run("play b Z9"), "? syntax error\n\n");
-    EXPECT_EQ(test::board_mismatch(doc().m_game.eng()), "");
+    EXPECT_EQ(test::board_mismatch(doc().engine_for_analysis()), "");
 }
 
 TEST_F(Gtp, IllegalMovesChangeNothing) {
     ok("play b B19");
     ok("play w Q4");
     ok("play b A18");
-    const int moves = doc().m_game.eng().no_moves;
+    const int moves = doc().game().eng().no_moves;
     EXPECT_EQ(run("play w A19"), "? illegal move\n\n");  // suicide
     EXPECT_EQ(run("play w B19"), "? illegal move\n\n");  // occupied
     // Out of turn: the pass that would have come first is taken back too.
     EXPECT_EQ(run("play b A18"), "? illegal move\n\n");
-    EXPECT_EQ(doc().m_game.eng().no_moves, moves);
-    EXPECT_EQ(doc().m_game.consecutive_passes, 0);
-    EXPECT_EQ(doc().m_nSide, -1);
-    EXPECT_EQ(test::board_mismatch(doc().m_game.eng()), "");
+    EXPECT_EQ(doc().game().eng().no_moves, moves);
+    EXPECT_EQ(doc().game().consecutive_passes, 0);
+    EXPECT_EQ(doc().side(), -1);
+    EXPECT_EQ(test::board_mismatch(doc().engine_for_analysis()), "");
 }
 
 TEST_F(Gtp, KoRetakeIsIllegalAtOnce) {
@@ -167,11 +167,11 @@ TEST_F(Gtp, KoRetakeIsIllegalAtOnce) {
     ok("play b C18");
     EXPECT_EQ(ok("list_stones white"), "C19 D18 C17");
     EXPECT_EQ(run("play w B18"), "? illegal move\n\n");
-    EXPECT_EQ(doc().m_nSide, -1);
+    EXPECT_EQ(doc().side(), -1);
     ok("play w Q4");
     ok("play b D4");
     ok("play w B18");
-    EXPECT_EQ(doc().m_game.colour_at(3, 2), 0);
+    EXPECT_EQ(doc().game().colour_at(3, 2), 0);
 }
 
 TEST_F(Gtp, FixedHandicapOnTheProtocolsPoints) {
@@ -188,9 +188,9 @@ TEST_F(Gtp, FixedHandicapOnTheProtocolsPoints) {
     for (int n = 2; n <= 9; ++n) {
         ok("clear_board");
         EXPECT_EQ(ok("fixed_handicap " + std::to_string(n)), expected[n]);
-        EXPECT_EQ(doc().m_game.stones_on_board(), std::make_pair(n, 0));
-        EXPECT_EQ(doc().m_nHandicap, n);
-        EXPECT_EQ(doc().m_nSide, -1);
+        EXPECT_EQ(doc().game().stones_on_board(), std::make_pair(n, 0));
+        EXPECT_EQ(doc().settings().handicap, n);
+        EXPECT_EQ(doc().side(), -1);
     }
     EXPECT_EQ(run("fixed_handicap 2"), "? board not empty\n\n");
     EXPECT_EQ(run("undo"), "? cannot undo\n\n");
@@ -210,17 +210,17 @@ TEST_F(Gtp, FreeHandicap) {
     EXPECT_EQ(run("set_free_handicap D4 D4"), "? bad vertex list\n\n");
     EXPECT_EQ(run("set_free_handicap D4 pass"), "? bad vertex list\n\n");
     EXPECT_EQ(run("set_free_handicap D4 X4"), "? syntax error\n\n");
-    EXPECT_EQ(doc().m_game.eng().no_moves, 0);
+    EXPECT_EQ(doc().game().eng().no_moves, 0);
     ok("set_free_handicap C3 R17 K10");
-    EXPECT_EQ(doc().m_nHandicap, 3);
+    EXPECT_EQ(doc().settings().handicap, 3);
     EXPECT_EQ(ok("list_stones b"), "R17 K10 C3");
     ok("play w D4");
     ok("undo");
     EXPECT_EQ(run("undo"), "? cannot undo\n\n");
     // clear_board empties the board whatever the handicap was.
     ok("clear_board");
-    EXPECT_EQ(doc().m_game.eng().no_moves, 0);
-    EXPECT_EQ(doc().m_nSide, 1);
+    EXPECT_EQ(doc().game().eng().no_moves, 0);
+    EXPECT_EQ(doc().side(), 1);
 }
 
 TEST_F(Gtp, ShowBoard) {
@@ -237,11 +237,10 @@ TEST_F(Gtp, ShowBoard) {
 TEST_F(Gtp, ClearBoardForgetsThePlayersOfTheLastGame) {
     // A computer player of one game (once it was asked for a move) is a
     // person in the next, until it is asked again.
-    doc().m_bBlackComputer = true;
-    doc().m_nBlackStatusDepth = 3;
+    doc().set_player(1, {true, 3, 8, 4});
     ok("clear_board");
-    EXPECT_FALSE(doc().m_bBlackComputer);
-    EXPECT_EQ(doc().m_nBlackStatusDepth, 10);
+    EXPECT_FALSE(doc().settings().black.computer);
+    EXPECT_EQ(doc().settings().black.status_depth, 10);
 }
 
 TEST_F(Gtp, ClearBoardReseedsOnlyWithASeedOption) {
@@ -261,12 +260,12 @@ TEST_F(Gtp, ClearBoardReseedsOnlyWithASeedOption) {
 TEST_F(Gtp, LoadAndPrintSgf) {
     write_file("gtp_load.sgf", "(;GM[1]KM[0.5]PB[WinKirvo:0.95:1:2:3];B[dd];W[pp];B[dp])");
     EXPECT_EQ(ok("loadsgf gtp_load.sgf"), "white");
-    EXPECT_FLOAT_EQ(doc().m_fKomi, 0.5f);
+    EXPECT_FLOAT_EQ(doc().settings().komi, 0.5f);
     EXPECT_EQ(ok("list_stones b"), "D16 D4");
     // Nobody has been asked to generate a move: both colours are people,
     // and the depths are the session's.
-    EXPECT_FALSE(doc().m_bBlackComputer);
-    EXPECT_EQ(doc().m_nBlackStatusDepth, 10);
+    EXPECT_FALSE(doc().settings().black.computer);
+    EXPECT_EQ(doc().settings().black.status_depth, 10);
     const std::string sgf = ok("printsgf");
     EXPECT_EQ(sgf,
               "(;FF[4]GM[1]SZ[19]AP[WinKirvo:0.95]\nPB[Human Player]\nPW[Human Player]\n"
@@ -310,13 +309,13 @@ TEST_F(Gtp, NoMoveBeyondTheLongestGame) {
         "? The game has reached 1600 moves, the longest game this program can play.\n\n";
     EXPECT_EQ(run("play b pass"), refused);
     EXPECT_EQ(run("play w pass"), refused);
-    EXPECT_EQ(doc().m_game.eng().no_moves, engine::max_game_moves);
+    EXPECT_EQ(doc().game().eng().no_moves, engine::max_game_moves);
     ok("undo");
     // One place left: a move out of turn would need two.
-    const int side = doc().m_nSide;
+    const int side = doc().side();
     EXPECT_EQ(run(side == 1 ? "play w pass" : "play b pass"), refused);
-    EXPECT_EQ(doc().m_game.eng().no_moves, engine::max_game_moves - 1);
-    EXPECT_EQ(doc().m_nSide, side);
+    EXPECT_EQ(doc().game().eng().no_moves, engine::max_game_moves - 1);
+    EXPECT_EQ(doc().side(), side);
     ok(side == 1 ? "play b pass" : "play w pass");
 }
 

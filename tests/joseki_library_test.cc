@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "engine/board/coordinates.h"
 #include "engine/engine.h"
 #include "engine/knowledge/joseki_library.h"
 #include "tests/support/board_helpers.h"
@@ -47,7 +48,7 @@ std::set<std::string> names(const point_set& s) {
         if (p->is_pass()) {
             out.insert("pass");
         } else {
-            out.insert(std::string{char('a' + p->x - 1), char('a' + p->y - 1)});
+            out.insert(coord::sgf_point(p->x, p->y));
         }
     }
     return out;

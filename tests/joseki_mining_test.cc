@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/board/coordinates.h"
 #include "engine/engine.h"
 #include "engine/knowledge/joseki_library.h"
 #include "game/sgf_record.h"
@@ -27,7 +28,7 @@ plan corner_plan(int max_moves, int horizon, int min_games) {
 }
 
 token at(const char* name) {
-    return {name[0] - 'a' + 1, name[1] - 'a' + 1};
+    return {coord::sgf_number(name[0]), coord::sgf_number(name[1])};
 }
 
 // Alternating moves from Black ("--" passes), followed by filler moves on

@@ -43,9 +43,9 @@ TEST(SelfplayProgram, PlaysAWholeGameAndSavesIt) {
               std::string::npos)
         << text.str();
     test::fake_game_ui ui;
-    game_control doc(ui, [](engine& e) { return e.score_estimate(); });
+    game_control doc(ui, [](const board_report& r) { return r.score_estimate(); });
     ASSERT_TRUE(doc.load_text(text.str())) << (ui.messages.empty() ? "" : ui.messages[0]);
-    EXPECT_GE(doc.m_game.eng().no_moves, 10);
+    EXPECT_GE(doc.game().eng().no_moves, 10);
 }
 
 TEST(SelfplayProgram, RefusesUnknownOptions) {

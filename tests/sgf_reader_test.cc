@@ -98,14 +98,14 @@ TEST(SgfReader, SetupStonesAndHandicap) {
     const SgfReader both = read("(;HA[2]AB[dd][pp]AW[jj];W[qq])");
     EXPECT_TRUE(both.ok);
     EXPECT_EQ(both.setup, "BddBppWjj");
-    EXPECT_EQ(both.handicap, 2);
+    EXPECT_EQ(both.settings.handicap, 2);
     EXPECT_EQ(both.ab_count, 2);
     EXPECT_EQ(read("(;AW[dd][pp])").message,
               "Character [ occurs in wrong place (current property is AW)");
     // Without a further node the missing handicap stone is not noticed.
     const SgfReader short_handicap = read("(;HA[2]AB[dd])");
     EXPECT_TRUE(short_handicap.ok);
-    EXPECT_EQ(short_handicap.handicap, 2);
+    EXPECT_EQ(short_handicap.settings.handicap, 2);
     // The last character of the text is never read: a closing ";" does not
     // start a node.
     EXPECT_TRUE(read("(;HA[2]AB[dd];)").ok);
@@ -114,15 +114,15 @@ TEST(SgfReader, SetupStonesAndHandicap) {
 TEST(SgfReader, KomiMovesAndPasses) {
     const SgfReader r = read("(;GM[1]SZ[19]KM[6.5]C[a comment];W[dd];B[];W[pp];B[tt];W[qq])");
     ASSERT_TRUE(r.ok);
-    EXPECT_FLOAT_EQ(r.komi, 6.5f);
+    EXPECT_FLOAT_EQ(r.settings.komi, 6.5f);
     EXPECT_EQ(r.moves, "ddttppttqq");
     EXPECT_EQ(r.first_mover, -1);
     EXPECT_EQ(r.next_mover, 1);
     EXPECT_EQ(r.consecutive_passes, 0);
-    EXPECT_FLOAT_EQ(read("(;KM[.5])").komi, 0.5f);
-    EXPECT_FLOAT_EQ(read("(;KM[-0.5])").komi, -0.5f);  // as the writer saves it
-    EXPECT_FLOAT_EQ(read("(;KM[7.])").komi, 7.0f);
-    EXPECT_FLOAT_EQ(read("(;GM[1])").komi, 5.5f);  // reset at every read
+    EXPECT_FLOAT_EQ(read("(;KM[.5])").settings.komi, 0.5f);
+    EXPECT_FLOAT_EQ(read("(;KM[-0.5])").settings.komi, -0.5f);  // as the writer saves it
+    EXPECT_FLOAT_EQ(read("(;KM[7.])").settings.komi, 7.0f);
+    EXPECT_FLOAT_EQ(read("(;GM[1])").settings.komi, 5.5f);  // reset at every read
 }
 
 TEST(SgfReader, OnlyTheFirstVariationCounts) {
@@ -150,30 +150,30 @@ TEST(SgfReader, SideToMoveAndResult) {
 TEST(SgfReader, PlayerStringsDescribeComputerPlayers) {
     SgfReader r;
     ASSERT_TRUE(r.read(";PB[WinKirvo:0.95:12:7:3]PW[Human Player]"));
-    EXPECT_TRUE(r.black.computer);
-    EXPECT_EQ(r.black.status_depth, 12);
-    EXPECT_EQ(r.black.connection_depth, 7);
-    EXPECT_EQ(r.black.life_death_depth, 3);
-    EXPECT_FALSE(r.white.computer);
-    EXPECT_EQ(r.white.status_depth, 6);
+    EXPECT_TRUE(r.settings.black.computer);
+    EXPECT_EQ(r.settings.black.status_depth, 12);
+    EXPECT_EQ(r.settings.black.connection_depth, 7);
+    EXPECT_EQ(r.settings.black.life_death_depth, 3);
+    EXPECT_FALSE(r.settings.white.computer);
+    EXPECT_EQ(r.settings.white.status_depth, 6);
     // Malformed computer strings are people, with the depths left alone.
     const char* malformed[] = {"WinKirvo:0.95:12:7",    "WinKirvo:0.95:1x:7:3",
                                "WinKirvo:0.95:1:2:3:4", "Winkirvo:0.95:1:2:3",
                                "WinKirvo:0.95:::3",     "WinKirvo"};
     for (const char* text : malformed) {
         ASSERT_TRUE(r.read(std::string(";PW[") + text + "]"));
-        EXPECT_FALSE(r.white.computer) << text;
-        EXPECT_EQ(r.white.status_depth, 6) << text;
+        EXPECT_FALSE(r.settings.white.computer) << text;
+        EXPECT_EQ(r.settings.white.status_depth, 6) << text;
     }
     // Any version text without a colon will do.
     ASSERT_TRUE(r.read(";PW[WinKirvo:x:1:2:3]"));
-    EXPECT_TRUE(r.white.computer);
-    EXPECT_EQ(r.white.life_death_depth, 3);
+    EXPECT_TRUE(r.settings.white.computer);
+    EXPECT_EQ(r.settings.white.life_death_depth, 3);
     // A file without PB or PW: those colours are people.
     ASSERT_TRUE(r.read(";PB[WinKirvo:0.95:1:2:3]PW[WinKirvo:0.95:1:2:3]"));
     ASSERT_TRUE(r.read(";GM[1]"));
-    EXPECT_FALSE(r.black.computer);
-    EXPECT_FALSE(r.white.computer);
+    EXPECT_FALSE(r.settings.black.computer);
+    EXPECT_FALSE(r.settings.white.computer);
 }
 
 TEST(SgfReader, UnknownPropertiesAndWhitespace) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/board/coordinates.h"
 #include "engine/engine.h"
 #include "engine/knowledge/neural_net.h"
 #include "game/sgf_record.h"
@@ -121,8 +122,7 @@ TEST(ShapeExamples, ReplayVisitsStoneMovesAndStopsAtARefusedOne) {
     std::vector<std::string> seen;
     const int played = train::replay(e, g, [&](point* p, int colour, size_t k) {
         EXPECT_EQ(e.no_moves, 3 + static_cast<int>(k));  // the setup stones come first
-        seen.push_back(std::string(1, 'a' + p->x - 1) + char('a' + p->y - 1) +
-                       (colour == 1 ? "B" : "W"));
+        seen.push_back(coord::sgf_point(p->x, p->y) + (colour == 1 ? "B" : "W"));
     });
     // B[dc] lands on White's stone: the game stops there.
     EXPECT_EQ(played, 3);

@@ -4,6 +4,7 @@
 #include <ostream>
 #include <utility>
 
+#include "engine/board/coordinates.h"
 #include "engine/engine.h"
 #include "engine/knowledge/joseki_library.h"
 
@@ -35,10 +36,6 @@ int inverse(int t) {
     if (t == 1) return 3;
     if (t == 3) return 1;
     return t;
-}
-
-std::string point_name(int x, int y) {
-    return std::string{static_cast<char>('a' + x - 1), static_cast<char>('a' + y - 1)};
 }
 
 }  // namespace
@@ -179,15 +176,15 @@ tree_figures tree::write(std::ostream& out, int min_games) const {
                     ++figures.passes;
                     break;
                 case 's':
-                    w.put(point_name(t.x, t.y) + "s");
+                    w.put(coord::sgf_point(t.x, t.y) + "s");
                     ++figures.strong;
                     break;
                 case 'n':
-                    w.put(point_name(t.x, t.y) + "n");
+                    w.put(coord::sgf_point(t.x, t.y) + "n");
                     ++figures.played;
                     break;
                 default:
-                    w.put(point_name(t.x, t.y));
+                    w.put(coord::sgf_point(t.x, t.y));
                     ++figures.learnt;
                     break;
             }
@@ -203,7 +200,7 @@ std::string library_text(const plan& p) {
     std::string text;
     for (int y = 1; y <= p.height; ++y) {
         for (int x = 1; x <= p.width; ++x)
-            text += point_name(x, y) + (x < p.width ? " " : "\n");
+            text += coord::sgf_point(x, y) + (x < p.width ? " " : "\n");
     }
     return text + "--\n" + p.name + "_tree.dat\n";
 }

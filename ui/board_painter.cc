@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 
+#include "engine/board/coordinates.h"
 #include "game/game_control.h"
 
 namespace {
@@ -36,7 +37,7 @@ pixel_rect pass_box_rect(const board_scale& s) {
 }
 
 bool game_over(game_control& doc) {
-    return doc.m_nSide == 0 || doc.m_game.is_over();
+    return doc.side() == 0 || doc.game().is_over();
 }
 
 rgb stone_fill(int colour) {
@@ -96,7 +97,7 @@ class painter {
 
     void side_to_move_marker() {
         const double top = doc_.computer_to_move() ? 1.0 : 19.5;
-        stone(inset_square(2.0, top + 0.5, 0.5), doc_.m_nSide);
+        stone(inset_square(2.0, top + 0.5, 0.5), doc_.side());
     }
 
     void pass_box() {
@@ -135,10 +136,11 @@ class painter {
         star_points();
     }
     void labels() {
-        static const char columns[] = "ABCDEFGHJKLMNOPQRST";
         for (int k = 1; k <= 19; ++k) {
-            centred_text(point_x(k), py(1.0), std::string(1, columns[k - 1]), black, board_colour);
-            centred_text(px(4.0), point_y(k), std::to_string(20 - k), black, board_colour);
+            centred_text(point_x(k), py(1.0), std::string(1, coord::gtp_columns[k - 1]), black,
+                         board_colour);
+            centred_text(px(4.0), point_y(k), std::to_string(coord::gtp_row(k)), black,
+                         board_colour);
         }
     }
     void star_points() {
@@ -153,28 +155,28 @@ class painter {
     void stones() {
         for (int x = 1; x <= 19; ++x) {
             for (int y = 1; y <= 19; ++y) {
-                const int colour = doc_.m_game.colour_at(x, y);
+                const int colour = doc_.game().colour_at(x, y);
                 if (colour != 0) stone(inset_square(x + 4, y + 1, 0.5), colour);
-                if (doc_.m_bShowEvaluations) evaluation(x, y, colour);
+                if (doc_.shows_evaluations()) evaluation(x, y, colour);
             }
         }
     }
     // The safety digit of a stone, or the owner's square on an empty point.
     void evaluation(int x, int y, int colour) {
-        engine& e = doc_.m_game.eng();
+        const board_report report = doc_.report();
         if (colour != 0) {
-            centred_text(point_x(x), point_y(y), std::string(1, e.safety_char(x, y)),
+            centred_text(point_x(x), point_y(y), std::string(1, report.safety_digit(x, y)),
                          stone_outline(colour), stone_fill(colour));
             return;
         }
-        const double t = e.ownership_trit(x, y);
+        const double t = report.ownership(x, y);
         if (std::fabs(t) < 0.333333) return;
         const double half = (std::fabs(t) - 0.333333) * 0.35 + 0.15;
         canvas_.fill(inset_square(x + 4, y + 1, half), t > 0 ? black : white);
     }
 
     void last_move_marker() {
-        const move_record* last = doc_.m_game.last_move();
+        const move_record* last = doc_.game().last_move();
         if (last == nullptr || last->where->is_pass()) return;
         centred_text(point_x(last->where->x), point_y(last->where->y), "+",
                      stone_outline(last->colour), stone_fill(last->colour));
@@ -183,9 +185,9 @@ class painter {
     // A line under the Pass box for each pass in a row, in the colour of
     // the side that passed, the first pass nearest the box.
     void pass_marks() {
-        const int passes = doc_.m_game.consecutive_passes;
-        const rgb a = doc_.m_nSide == 1 ? white : black;
-        const rgb b = doc_.m_nSide == 1 ? black : white;
+        const int passes = doc_.game().consecutive_passes;
+        const rgb a = doc_.side() == 1 ? white : black;
+        const rgb b = doc_.side() == 1 ? black : white;
         if (passes == 1) pass_mark(5, a);
         if (passes == 2) {
             pass_mark(5, b);
@@ -238,7 +240,7 @@ void left_click(game_control& doc, const board_scale& scale, int px, int py) {
 void right_click(game_control& doc, const board_scale& scale, int px, int py) {
     const auto p = point_at(scale, px, py);
     if (!p) return;
-    if (doc.m_game.colour_at(p->first, p->second) != 0) {
+    if (doc.game().colour_at(p->first, p->second) != 0) {
         doc.undo_to(p->first, p->second);
     } else {
         doc.redo_to(p->first, p->second);

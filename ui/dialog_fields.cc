@@ -85,9 +85,9 @@ std::string komi_text(float komi) {
 
 }  // namespace
 
-game_properties_result read_game_properties(const game_properties_texts& texts) {
-    game_properties_result result;
-    game_properties& v = result.values;
+dialog_result read_game_properties(const game_properties_texts& texts, game_settings values) {
+    dialog_result result{values, std::nullopt};
+    game_settings& v = result.values;
     exchange x;
     x.integer(texts.seed, control_id::seed, v.seed);
     v.use_seed = texts.use_seed;
@@ -97,37 +97,38 @@ game_properties_result read_game_properties(const game_properties_texts& texts) 
     return result;
 }
 
-player_properties_result read_player_properties(const player_properties_texts& texts) {
-    player_properties_result result;
-    player_properties& v = result.values;
+dialog_result read_player_properties(const player_properties_texts& texts, game_settings values) {
+    dialog_result result{values, std::nullopt};
+    player_settings& black = result.values.black;
+    player_settings& white = result.values.white;
     exchange x;
-    x.depth(texts.black_connection, control_id::black_connection, v.black_connection);
-    x.depth(texts.black_status, control_id::black_status, v.black_status);
-    x.depth(texts.white_connection, control_id::white_connection, v.white_connection);
-    x.depth(texts.white_status, control_id::white_status, v.white_status);
-    v.black_computer = texts.black_kind == 1;
-    v.white_computer = texts.white_kind == 1;
-    x.depth(texts.white_life_death, control_id::white_life_death, v.white_life_death);
-    x.depth(texts.black_life_death, control_id::black_life_death, v.black_life_death);
+    x.depth(texts.black_connection, control_id::black_connection, black.connection_depth);
+    x.depth(texts.black_status, control_id::black_status, black.status_depth);
+    x.depth(texts.white_connection, control_id::white_connection, white.connection_depth);
+    x.depth(texts.white_status, control_id::white_status, white.status_depth);
+    black.computer = texts.black_kind == 1;
+    white.computer = texts.white_kind == 1;
+    x.depth(texts.white_life_death, control_id::white_life_death, white.life_death_depth);
+    x.depth(texts.black_life_death, control_id::black_life_death, black.life_death_depth);
     result.error = x.error;
     return result;
 }
 
-game_properties_texts game_properties_to_texts(const game_properties& values) {
+game_properties_texts game_properties_to_texts(const game_settings& values) {
     return {std::to_string(values.seed), values.use_seed, std::to_string(values.handicap),
             komi_text(values.komi)};
 }
 
-player_properties_texts player_properties_to_texts(const player_properties& values) {
+player_properties_texts player_properties_to_texts(const game_settings& values) {
     player_properties_texts t;
-    t.black_kind = values.black_computer ? 1 : 0;
-    t.white_kind = values.white_computer ? 1 : 0;
-    t.black_status = std::to_string(values.black_status);
-    t.black_connection = std::to_string(values.black_connection);
-    t.black_life_death = std::to_string(values.black_life_death);
-    t.white_status = std::to_string(values.white_status);
-    t.white_connection = std::to_string(values.white_connection);
-    t.white_life_death = std::to_string(values.white_life_death);
+    t.black_kind = values.black.computer ? 1 : 0;
+    t.white_kind = values.white.computer ? 1 : 0;
+    t.black_status = std::to_string(values.black.status_depth);
+    t.black_connection = std::to_string(values.black.connection_depth);
+    t.black_life_death = std::to_string(values.black.life_death_depth);
+    t.white_status = std::to_string(values.white.status_depth);
+    t.white_connection = std::to_string(values.white.connection_depth);
+    t.white_life_death = std::to_string(values.white.life_death_depth);
     return t;
 }
 

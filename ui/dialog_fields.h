@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "game/game_control.h"
+#include "game/game_settings.h"
 
 // The dialogs' control identifiers.
 namespace control_id {
@@ -51,23 +51,23 @@ struct player_properties_texts {
     std::string white_status, white_connection, white_life_death;
 };
 
-// The values on success, or the first failing field.
-struct game_properties_result {
-    game_properties values;
-    std::optional<field_error> error;
-};
-struct player_properties_result {
-    player_properties values;
+// The settings with the dialog's fields read into them on success, or the
+// first failing field.
+struct dialog_result {
+    game_settings values;
     std::optional<field_error> error;
 };
 
-game_properties_result read_game_properties(const game_properties_texts& texts);
-player_properties_result read_player_properties(const player_properties_texts& texts);
+// Game Properties reads the seed, its use, the handicap and komi; Player
+// Properties the players; the other settings stay as given.
+dialog_result read_game_properties(const game_properties_texts& texts, game_settings values = {});
+dialog_result read_player_properties(const player_properties_texts& texts,
+                                     game_settings values = {});
 
-// The controls' texts for the values (komi as "%g" would show it, without the
-// locale's decimal comma).
-game_properties_texts game_properties_to_texts(const game_properties& values);
-player_properties_texts player_properties_to_texts(const player_properties& values);
+// The controls' texts for the settings (komi as "%g" would show it, without
+// the locale's decimal comma).
+game_properties_texts game_properties_to_texts(const game_settings& values);
+player_properties_texts player_properties_to_texts(const game_settings& values);
 
 // Control logic of Game Properties: a handicap text reading as a non-zero
 // integer sets komi to "0" and disables it.

@@ -12,7 +12,7 @@
 #include "ui/dialog_fields.h"
 #include "ui/field_prompt.h"
 
-CGamePropertiesDlg::CGamePropertiesDlg(wxWindow* parent, const game_properties& values,
+CGamePropertiesDlg::CGamePropertiesDlg(wxWindow* parent, const game_settings& values,
                                        std::function<void()> players)
     : wxDialog(parent, wxID_ANY, "Game Properties"), values_(values), players_(std::move(players)) {
     create_controls();
@@ -72,8 +72,8 @@ void CGamePropertiesDlg::handicap_changed() {
 }
 
 bool CGamePropertiesDlg::accept() {
-    const game_properties_result result = read_game_properties(
-        {text_of(*seed_), use_seed_->GetValue(), text_of(*handicap_), text_of(*komi_)});
+    const dialog_result result = read_game_properties(
+        {text_of(*seed_), use_seed_->GetValue(), text_of(*handicap_), text_of(*komi_)}, values_);
     if (refuse_field(*this, result.error)) return false;
     values_ = result.values;
     return true;

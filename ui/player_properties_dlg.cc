@@ -37,7 +37,7 @@ int kind_of(const wxRadioButton* computer) {
 
 }  // namespace
 
-CPlayerPropertiesDlg::CPlayerPropertiesDlg(wxWindow* parent, const player_properties& values)
+CPlayerPropertiesDlg::CPlayerPropertiesDlg(wxWindow* parent, const game_settings& values)
     : wxDialog(parent, wxID_ANY, "Player Properties"), values_(values) {
     static const side_labels black_labels{.box = "Black",
                                           .human = "&Human",
@@ -131,7 +131,7 @@ bool CPlayerPropertiesDlg::accept() {
     t.white_status = text_of(*white_.status);
     t.white_connection = text_of(*white_.connection);
     t.white_life_death = text_of(*white_.life_death);
-    const player_properties_result result = read_player_properties(t);
+    const dialog_result result = read_player_properties(t, values_);
     if (refuse_field(*this, result.error)) return false;
     values_ = result.values;
     return true;

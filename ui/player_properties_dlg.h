@@ -5,7 +5,7 @@
 
 #include <wx/dialog.h>
 
-#include "game/game_control.h"
+#include "game/game_settings.h"
 
 class wxRadioButton;
 class wxSizer;
@@ -13,13 +13,13 @@ class wxTextCtrl;
 
 class CPlayerPropertiesDlg : public wxDialog {
   public:
-    CPlayerPropertiesDlg(wxWindow* parent, const player_properties& values);
-    const player_properties& values() const { return values_; }
+    CPlayerPropertiesDlg(wxWindow* parent, const game_settings& values);
+    const game_settings& values() const { return values_; }
     // What OK does, as in CGamePropertiesDlg.
     bool accept();
 
   private:
-    player_properties values_;
+    game_settings values_;
 
     // One colour's box: who plays it and the computer's three depths.
     struct side_controls {

@@ -10,7 +10,7 @@
 
 wxIMPLEMENT_DYNAMIC_CLASS(CWinKirvoDoc, wxDocument);
 
-CWinKirvoDoc::CWinKirvoDoc() : control_(*this, [](engine& e) { return e.score_estimate(); }) {
+CWinKirvoDoc::CWinKirvoDoc() : control_(*this) {
     bind_commands();
 }
 
@@ -26,7 +26,7 @@ void CWinKirvoDoc::bind_commands() {
         if (control_.new_game()) after_file_change();
     });
     on(command_id::new_with_properties, [this] {
-        CGamePropertiesDlg dialog(GetDocumentWindow(), control_.current_game_properties(), [this] {
+        CGamePropertiesDlg dialog(GetDocumentWindow(), control_.settings(), [this] {
             wxCommandEvent players(wxEVT_MENU, command_id::players);
             ProcessEvent(players);
         });
@@ -34,7 +34,7 @@ void CWinKirvoDoc::bind_commands() {
         if (control_.new_game_with_properties(ok ? &dialog.values() : nullptr)) after_file_change();
     });
     on(command_id::players, [this] {
-        CPlayerPropertiesDlg dialog(GetDocumentWindow(), control_.current_players());
+        CPlayerPropertiesDlg dialog(GetDocumentWindow(), control_.settings());
         const bool ok = ui_prompts().run_modal(dialog) == wxID_OK;
         control_.set_players(ok ? &dialog.values() : nullptr);
     });
@@ -66,11 +66,11 @@ void CWinKirvoDoc::bind_commands() {
 
 bool CWinKirvoDoc::computer_move() {
     game_control& c = control_;
-    if (c.m_bPaused || c.m_nSide == 0) return false;
+    if (c.is_paused() || c.side() == 0) return false;
     c.computer_move();
     // Ask again only while there is something to do: another computer move,
     // or the game-over message after the second pass.
-    return !c.m_bPaused && c.m_nSide != 0 && (c.computer_to_move() || c.m_game.is_over());
+    return !c.is_paused() && c.side() != 0 && (c.computer_to_move() || c.game().is_over());
 }
 
 // --- files -----------------------------------------------------------------------

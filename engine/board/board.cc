@@ -2,6 +2,7 @@
 #include "engine/board/board.h"
 
 #include "engine/base/diagnostics.h"
+#include "engine/board/coordinates.h"
 
 board::board() : move_stack(stack_size), history(stack_size) {
     build_points();
@@ -87,13 +88,13 @@ void board::wire_neighbours(point* p) {
 void board::print_board() {
     auto header = [] {
         diag::print("    ");
-        for (int x = 1; x <= board_size; ++x) diag::print(" %c ", 'a' + x - 1);
+        for (int x = 1; x <= board_size; ++x) diag::print(" %c ", coord::sgf_letter(x));
         diag::print("\n");
     };
     const point* last = last_point();
     header();
     for (int y = board_size; y >= 1; --y) {
-        diag::print("  %c", 'a' + y - 1);
+        diag::print("  %c", coord::sgf_letter(y));
         for (int x = 1; x <= board_size; ++x) {
             const point* p = grid[x][y];
             if (p->colour != 0) {
@@ -103,7 +104,7 @@ void board::print_board() {
                 diag::print("%s", star ? "  x" : "  .");
             }
         }
-        diag::print("  %c\n", 'a' + y - 1);
+        diag::print("  %c\n", coord::sgf_letter(y));
     }
     header();
     diag::flush();

@@ -10,6 +10,7 @@
 #include "engine/board/board.h"
 #include "engine/board/board_size.h"
 #include "engine/board/colour.h"
+#include "engine/board/coordinates.h"
 #include "engine/board/str.h"
 
 point::point(int px, int py, board* owner)
@@ -78,7 +79,7 @@ int point::edge_distance() const {
 }
 
 void point::print(FILE* file) const {
-    std::fprintf(file ? file : diag::out(), "[%c%c]", 'a' + x - 1, 'a' + y - 1);
+    std::fprintf(file ? file : diag::out(), "[%c%c]", coord::sgf_letter(x), coord::sgf_letter(y));
 }
 
 int point::liberties() const {

@@ -8,6 +8,7 @@
 #include "engine/base/diagnostics.h"
 #include "engine/board/board.h"
 #include "engine/board/board_size.h"
+#include "engine/board/coordinates.h"
 #include "engine/board/position_key.h"
 
 bool symmetry_image(int t, int x, int y, board_xy& out) {
@@ -123,7 +124,7 @@ bool is_letter(char c) {
 int coordinate(const std::string& token, size_t i) {
     if (i >= token.size()) return 10;
     const char c = token[i];
-    if (is_letter(c)) return c - 'a' + 1;
+    if (is_letter(c)) return coord::sgf_number(c);
     if (c >= '1' && c <= '9') return c - '0';
     return 10;
 }
@@ -168,7 +169,7 @@ void joseki_library::read_library(const std::string& name) {
         if (word == "00") {
             region.add(board_.pass_point);
         } else if (word.size() == 2 && is_letter(word[0]) && is_letter(word[1])) {
-            region.add(board_.at(word[0] - 'a' + 1, word[1] - 'a' + 1));
+            region.add(board_.at(coord::sgf_number(word[0]), coord::sgf_number(word[1])));
         } else {
             break;
         }

@@ -3,6 +3,8 @@
 #include <set>
 #include <sstream>
 
+#include "engine/board/coordinates.h"
+
 namespace test {
 
 void place(engine& e, const std::vector<std::string>& rows) {
@@ -15,12 +17,14 @@ void place(engine& e, const std::vector<std::string>& rows) {
     }
 }
 
-point* pt(board& e, const char* name) { return e.at(name[0] - 'a' + 1, name[1] - 'a' + 1); }
+point* pt(board& e, const char* name) {
+    return e.at(coord::sgf_number(name[0]), coord::sgf_number(name[1]));
+}
 
 namespace {
 
 std::string name(const point* p) {
-    return std::string(1, char('a' + p->x - 1)) + char('a' + p->y - 1);
+    return coord::sgf_point(p->x, p->y);
 }
 
 std::set<int> indices(const point_set& s) {

@@ -9,13 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "engine/board/coordinates.h"
 #include "engine/engine.h"
 
 namespace test {
 
 // The group of the stone on the named point ("dd" is (4, 4)).
 inline group* group_at(engine& e, const char* name) {
-    return e.at(name[0] - 'a' + 1, name[1] - 'a' + 1)->str_ptr->owner_group;
+    return e.at(coord::sgf_number(name[0]), coord::sgf_number(name[1]))->str_ptr->owner_group;
 }
 
 // Gives every string on the board a group of its own in the engine's lists
@@ -56,7 +57,7 @@ inline void set_strengths(engine& e, double black, double white) {
 inline std::string names(const point_set& s) {
     std::set<std::string> sorted;
     for (const point* p : s.to_vector()) {
-        sorted.insert(std::string(1, char('a' + p->x - 1)) + char('a' + p->y - 1));
+        sorted.insert(coord::sgf_point(p->x, p->y));
     }
     std::string out;
     for (const std::string& n : sorted) out += (out.empty() ? "" : " ") + n;

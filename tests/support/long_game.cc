@@ -1,5 +1,6 @@
 #include "tests/support/long_game.h"
 
+#include "engine/board/coordinates.h"
 #include "game/game.h"
 #include "tests/support/board_helpers.h"
 
@@ -18,7 +19,7 @@ std::string long_game_sgf(int n) {
         const int colour = g.eng().turn();
         g.play(p->x, p->y, colour);
         text += colour == 1 ? ";B[" : ";W[";
-        if (!p->is_pass()) text += {char(p->x + 96), char(p->y + 96)};
+        if (!p->is_pass()) text += coord::sgf_point(p->x, p->y);
         text += "]";
     }
     return text + ")";

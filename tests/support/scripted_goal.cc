@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/board/coordinates.h"
 #include "tests/support/board_helpers.h"
 
 namespace test {
@@ -13,8 +14,7 @@ std::string scripted_goal::path() const {
     for (int i = root_; i < e->no_moves; ++i) {
         const point* m = e->move_stack[i].where;
         if (!p.empty()) p += ' ';
-        p += char('a' + m->x - 1);
-        p += char('a' + m->y - 1);
+        p += coord::sgf_point(m->x, m->y);
     }
     return p;
 }

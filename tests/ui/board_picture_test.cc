@@ -31,10 +31,10 @@ rgb pixel(const wxImage& image, int x, int y) {
 
 TEST(BoardPicture, StonesBoardAndBackgroundOnABitmap) {
     test::fake_game_ui ui;
-    game_control doc{ui, [](engine&) { return 0; }};
+    game_control doc{ui, [](const board_report&) { return 0; }};
     doc.new_document();
-    player_properties p = doc.current_players();
-    p.black_computer = false;
+    game_settings p = doc.settings();
+    p.black.computer = false;
     doc.set_players(&p);
     // Black takes White's stone on (16, 16).
     for (const auto& [x, y] : {std::pair{4, 4},
@@ -51,7 +51,7 @@ TEST(BoardPicture, StonesBoardAndBackgroundOnABitmap) {
                                {17, 17}}) {
         ASSERT_TRUE(doc.human_move(x, y)) << x << "," << y;
     }
-    ASSERT_EQ(doc.m_game.colour_at(16, 16), 0);
+    ASSERT_EQ(doc.game().colour_at(16, 16), 0);
 
     // 1000 x 800: a cell of 37 pixels, the picture 46 pixels from the left.
     const wxImage image = painted(doc, 1000, 800);
@@ -65,8 +65,8 @@ TEST(BoardPicture, StonesBoardAndBackgroundOnABitmap) {
     EXPECT_EQ(pixel(image, 37 * 13 + 46 + 12, 37 * 10 + 12), (rgb{200, 200, 127}));
 
     if (const char* file = std::getenv("WINKIRVO_BOARD_PNG")) {
-        doc.m_game.eng().score_estimate();
-        doc.m_bShowEvaluations = true;
+        doc.report().score_estimate();
+        doc.toggle_evaluations();
         wxImage::AddHandler(new wxPNGHandler);
         EXPECT_TRUE(painted(doc, 1000, 800).SaveFile(file, wxBITMAP_TYPE_PNG));
     }

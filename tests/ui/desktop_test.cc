@@ -284,17 +284,17 @@ TEST_F(Desktop, StartsUntitledWithTheSpecifiedMenusAndBars) {
 
 TEST_F(Desktop, ClicksPlayPassAndUndoThroughTheWindow) {
     click_point(4, 4);  // D16
-    EXPECT_EQ(control().m_game.colour_at(4, 4), 1);
+    EXPECT_EQ(control().game().colour_at(4, 4), 1);
     // Inside the stone, clear of the last-move mark at its centre.
     EXPECT_EQ(pixel(picture(), 7.7, 4.7), *wxBLACK);
     EXPECT_TRUE(doc()->IsModified());
     // Clicking the occupied point again changes nothing.
     click_point(4, 4);
-    EXPECT_EQ(control().m_nSide, -1);
+    EXPECT_EQ(control().side(), -1);
 
     click_pass();
     click_pass();
-    EXPECT_EQ(control().m_game.consecutive_passes, 2);
+    EXPECT_EQ(control().game().consecutive_passes, 2);
     // White to move after the passes of White and Black: the mark of Black's
     // pass 5 pixels below the Pass box, White's 10 pixels below.
     const wxImage shown = picture();
@@ -307,31 +307,31 @@ TEST_F(Desktop, ClicksPlayPassAndUndoThroughTheWindow) {
     EXPECT_EQ(at(below.x, below.y + 10), *wxBLACK);
 
     const auto passes = [](int n) {
-        return [n] { return control().m_game.consecutive_passes == n; };
+        return [n] { return control().game().consecutive_passes == n; };
     };
     keys('z', wxMOD_CONTROL, passes(1));
-    EXPECT_EQ(control().m_game.consecutive_passes, 1);
+    EXPECT_EQ(control().game().consecutive_passes, 1);
     keys(WXK_BACK, wxMOD_ALT, passes(0));
-    EXPECT_EQ(control().m_game.consecutive_passes, 0);
-    EXPECT_TRUE(control().m_bPaused);
+    EXPECT_EQ(control().game().consecutive_passes, 0);
+    EXPECT_TRUE(control().is_paused());
 
     const auto evaluations_on = [](bool on) {
-        return [on] { return control().m_bShowEvaluations == on; };
+        return [on] { return control().shows_evaluations() == on; };
     };
     keys('e', wxMOD_CONTROL, evaluations_on(true));
-    EXPECT_TRUE(control().m_bShowEvaluations);
+    EXPECT_TRUE(control().shows_evaluations());
     frame()->GetMenuBar()->UpdateMenus();
     EXPECT_TRUE(frame()->GetMenuBar()->IsChecked(evaluations));
     keys('e', wxMOD_CONTROL, evaluations_on(false));
-    EXPECT_FALSE(control().m_bShowEvaluations);
+    EXPECT_FALSE(control().shows_evaluations());
 
     // Right clicks navigate: forward on an empty point (no move there: to
     // the end), back on a stone (to just after it was played).
     click_at(screen_at(14, 11), true);
-    EXPECT_EQ(control().m_game.consecutive_passes, 2);
+    EXPECT_EQ(control().game().consecutive_passes, 2);
     click_at(screen_at(8, 5), true);
-    EXPECT_EQ(control().m_game.consecutive_passes, 0);
-    EXPECT_EQ(control().m_game.colour_at(4, 4), 1);
+    EXPECT_EQ(control().game().consecutive_passes, 0);
+    EXPECT_EQ(control().game().colour_at(4, 4), 1);
     EXPECT_TRUE(enabled(redo));
 }
 
@@ -353,9 +353,9 @@ TEST_F(Desktop, SavesOpensAndKeepsTheOldFileWhenASaveFails) {
     prompt_answers().file_names = {file_name};
     prompt_answers().save_answer = wxNO;
     command(open_file);
-    EXPECT_EQ(control().m_game.colour_at(10, 10), 0);
-    EXPECT_EQ(control().m_game.colour_at(16, 16), -1);
-    EXPECT_TRUE(control().m_bPaused);
+    EXPECT_EQ(control().game().colour_at(10, 10), 0);
+    EXPECT_EQ(control().game().colour_at(16, 16), -1);
+    EXPECT_TRUE(control().is_paused());
 
     // A folder this user may not write to: the old file stays as it was.
     const std::string folder = wxFileName::GetCwd().utf8_string() + "/read-only";
@@ -392,32 +392,33 @@ TEST_F(Desktop, SavesOpensAndKeepsTheOldFileWhenASaveFails) {
 }
 
 TEST_F(Desktop, TheComputerMovesOncePerIdlePass) {
-    control().m_bBlackComputer = control().m_bWhiteComputer = true;
-    control().m_nBlackStatusDepth = control().m_nWhiteStatusDepth = 1;
-    control().m_nBlackConnectionDepth = control().m_nWhiteConnectionDepth = 1;
-    control().m_nBlackLifeDeathDepth = control().m_nWhiteLifeDeathDepth = 1;
+    for (const int colour : {1, -1}) control().set_player(colour, {true, 1, 1, 1});
     EXPECT_TRUE(enabled(start_game));
-    keys('g', wxMOD_CONTROL, [] { return !control().m_bPaused; });
-    EXPECT_FALSE(control().m_bPaused);
+    keys('g', wxMOD_CONTROL, [] { return !control().is_paused(); });
+    EXPECT_FALSE(control().is_paused());
     for (int pass = 0; pass < 3; ++pass) {
-        const int before = control().m_game.eng().no_moves;
+        const int before = control().game().eng().no_moves;
         wxTheApp->ProcessIdle();
-        EXPECT_EQ(control().m_game.eng().no_moves, before + 1);
+        EXPECT_EQ(control().game().eng().no_moves, before + 1);
     }
-    keys('g', wxMOD_CONTROL | wxMOD_SHIFT, [] { return control().m_bPaused; });
-    EXPECT_TRUE(control().m_bPaused);
-    const int paused_at = control().m_game.eng().no_moves;
+    keys('g', wxMOD_CONTROL | wxMOD_SHIFT, [] { return control().is_paused(); });
+    EXPECT_TRUE(control().is_paused());
+    const int paused_at = control().game().eng().no_moves;
     wxTheApp->ProcessIdle();
-    EXPECT_EQ(control().m_game.eng().no_moves, paused_at);
+    EXPECT_EQ(control().game().eng().no_moves, paused_at);
 }
 
 // make screenshot: the window at 1000 x 800 with a game in progress and the
 // evaluations on, written for a person to look at.
 TEST_F(Desktop, Screenshot) {
     // The overlay shows the engine's judgement from its last move.
-    control().m_bBlackComputer = control().m_bWhiteComputer = true;
+    for (const int colour : {1, -1}) {
+        player_settings computer = control().settings().player(colour);
+        computer.computer = true;
+        control().set_player(colour, computer);
+    }
     command(start_game);
-    for (int move = 0; move < 24 && control().m_nSide != 0; ++move) wxTheApp->ProcessIdle();
+    for (int move = 0; move < 24 && control().side() != 0; ++move) wxTheApp->ProcessIdle();
     command(pause_game);
     command(evaluations);
     const wxImage shot = on_screen();

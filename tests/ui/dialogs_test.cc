@@ -91,7 +91,8 @@ std::set<std::string> labels_of(wxWindow& w) {
 }
 
 TEST(GamePropertiesDlg, HandicapGreysKomiAndUseGreysSeed) {
-    CGamePropertiesDlg dialog(nullptr, {7, true, 0, 6.5f}, [] {});
+    CGamePropertiesDlg dialog(nullptr, {.handicap = 0, .komi = 6.5f, .seed = 7, .use_seed = true},
+                              [] {});
     wxTextCtrl& komi = edit(dialog, control_id::komi);
     EXPECT_EQ(komi.GetValue(), "6.5");
     EXPECT_TRUE(edit(dialog, control_id::seed).IsEnabled());
@@ -109,7 +110,8 @@ TEST(GamePropertiesDlg, HandicapGreysKomiAndUseGreysSeed) {
     EXPECT_TRUE(edit(dialog, control_id::seed).IsEnabled());
 
     // As it opens: the seed greyed without Use, the komi with a handicap.
-    CGamePropertiesDlg unused(nullptr, {7, false, 3, 0.0f}, [] {});
+    CGamePropertiesDlg unused(nullptr, {.handicap = 3, .komi = 0.0f, .seed = 7, .use_seed = false},
+                              [] {});
     EXPECT_FALSE(edit(unused, control_id::seed).IsEnabled());
     EXPECT_FALSE(edit(unused, control_id::komi).IsEnabled());
 }
@@ -171,10 +173,10 @@ TEST(PlayerPropertiesDlg, RadioButtonsGreyTheDepthsOfAPerson) {
     EXPECT_TRUE(has_focus(edit(dialog, control_id::white_status)));
     edit(dialog, control_id::white_status).ChangeValue("5");
     EXPECT_TRUE(dialog.accept());
-    EXPECT_FALSE(dialog.values().black_computer);
-    EXPECT_TRUE(dialog.values().white_computer);
-    EXPECT_EQ(dialog.values().black_life_death, 7);
-    EXPECT_EQ(dialog.values().white_status, 5);
+    EXPECT_FALSE(dialog.values().black.computer);
+    EXPECT_TRUE(dialog.values().white.computer);
+    EXPECT_EQ(dialog.values().black.life_death_depth, 7);
+    EXPECT_EQ(dialog.values().white.status_depth, 5);
     EXPECT_EQ(messages.list.size(), 2u);
     dialog.Hide();
 }
