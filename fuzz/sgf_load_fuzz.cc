@@ -24,7 +24,7 @@ class silent_ui : public game_ui {
 // game is written without its two closing passes, so when they were its
 // only moves the file cannot tell which colour passed first: the side to
 // move of a finished game is left out.
-std::vector<int> board(game_control& doc) {
+std::vector<int> stones(game_control& doc) {
     std::vector<int> colours;
     const engine& e = doc.game().eng();
     for (int k = 0; k < e.n_points; ++k) colours.push_back(e.points[k]->colour);
@@ -47,18 +47,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const bool ready = (doc.new_document(), true);
     (void)ready;
 
-    const std::vector<int> before = board(doc);
+    const std::vector<int> before = stones(doc);
     const std::string saved_before = doc.save_text();
     if (!doc.load_text(std::string(reinterpret_cast<const char*>(data), size))) {
-        require(board(doc) == before);
+        require(stones(doc) == before);
         require(doc.save_text() == saved_before);
         return 0;
     }
     require(doc.engine_for_analysis().check_position() == 0);
-    const std::vector<int> loaded = board(doc);
+    const std::vector<int> loaded = stones(doc);
     const std::string written = doc.save_text();
     require(doc.load_text(written));
-    require(board(doc) == loaded);
+    require(stones(doc) == loaded);
     require(doc.save_text() == written);
     return 0;
 }
