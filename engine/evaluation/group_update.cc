@@ -18,9 +18,6 @@
 
 namespace {
 
-constexpr int not_connected = connection::not_connected;
-constexpr int connected = connection::connected;
-
 // One connection update of the strings of colour w.  Without a move every
 // verdict is read afresh; with one (the point just played, the pass point
 // for a pass) verdicts are taken over where the move cannot have changed
@@ -75,7 +72,7 @@ void connection_pass::join_nearest_first() {
             if (d <= 4) {
                 classes[d].emplace_back(table_[i], table_[k]);
             } else if (connection* f = table_[i]->find_connection(table_[k])) {
-                f->status = not_connected;
+                f->status = connection::not_connected;
             }
         }
     }
@@ -99,13 +96,13 @@ void connection_pass::decide_pair(str* a, str* b) {
     } else {
         f->status = status_of(f, a, b, true);
     }
-    if (f->status == connected) a->owner_group->absorb_group(b->owner_group);
+    if (f->status == connection::connected) a->owner_group->absorb_group(b->owner_group);
 }
 
 // Strings joined to a common string (one to three of them) are read for a
 // connection of their own, leniently: a triangle holds if either side holds.
 void connection_pass::complete_triangles() {
-    const int min_status = owner_to_move_ ? connection::counted_to_move : connected;
+    const int min_status = owner_to_move_ ? connection::counted_to_move : connection::connected;
     for (auto it = table_.rbegin(); it != table_.rend(); ++it) {
         std::vector<str*> linked;
         (*it)->connected_strings(min_status, linked);
@@ -145,14 +142,14 @@ std::optional<int> connection_pass::taken_over(const connection* f, const str* a
     if (!f->needs_reevaluation(move_)) return f->previous_status;
     const int previous = f->previous_status;
     const bool unchanged = !status_changed(a) && !status_changed(b);
-    if (owner_to_move_ && previous == not_connected && (!strict || unchanged)) {
-        return not_connected;
+    if (owner_to_move_ && previous == connection::not_connected && (!strict || unchanged)) {
+        return connection::not_connected;
     }
     const point* last = e_.last_point();
     const bool untouched = !a->stones.contains(last) && !b->stones.contains(last);
     const bool both_safe = a->status == str::safe && b->status == str::safe;
-    if (!owner_to_move_ && previous == connected && untouched && (!strict || both_safe)) {
-        return connected;
+    if (!owner_to_move_ && previous == connection::connected && untouched && (!strict || both_safe)) {
+        return connection::connected;
     }
     return std::nullopt;
 }
@@ -170,7 +167,7 @@ int connection_pass::read(str* a, str* b, bool strict) {
         const int v = e_.can_cut(a, b, depth, nullptr);
         joined = strict ? v == -1 : v <= 0;
     }
-    return joined ? connected : not_connected;
+    return joined ? connection::connected : connection::not_connected;
 }
 
 bool contains(const std::vector<group*>& list, const group* g) {
@@ -218,7 +215,7 @@ int evaluator::build_groups(int w) {
         list.push_back(std::make_unique<group>(*this));
         list.back()->add_string(p->str_ptr);
     }
-    const int min_status = w == turn() ? connection::counted_to_move : connected;
+    const int min_status = w == turn() ? connection::counted_to_move : connection::connected;
     for (str* h : table) {
         std::vector<str*> linked;
         h->connected_strings(min_status, linked);
