@@ -2,6 +2,7 @@
 #include "engine/board/board.h"
 
 #include "engine/base/diagnostics.h"
+#include "engine/board/colour.h"
 #include "engine/board/coordinates.h"
 
 board::board() : move_stack(stack_size), history(stack_size) {
@@ -98,7 +99,7 @@ void board::print_board() {
         for (int x = 1; x <= board_size; ++x) {
             const point* p = grid[x][y];
             if (p->colour != 0) {
-                diag::print("%s%s", p == last ? " :" : "  ", p->colour == 1 ? "#" : "O");
+                diag::print("%s%s", p == last ? " :" : "  ", p->colour == black ? "#" : "O");
             } else {
                 bool star = (x == 4 || x == 10 || x == 16) && (y == 4 || y == 10 || y == 16);
                 diag::print("%s", star ? "  x" : "  .");

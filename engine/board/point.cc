@@ -119,8 +119,8 @@ void point::save_eq(int side) {
 
 double point::old_eq(int side) const {
     if (side != owner_board->turn()) diag::print("error old_eq() point.cc\n");
-    if (side == 1) return old_eq_black;
-    if (side == -1) return old_eq_white;
+    if (side == black) return old_eq_black;
+    if (side == white) return old_eq_white;
     diag::print("old_eq() error");
     return 0.0;
 }
@@ -147,7 +147,7 @@ str* point::produce_str() {
         diag::print("error produce_str point.cc\n");
         return nullptr;
     }
-    str*& spare = colour == 1 ? spare_black : spare_white;
+    str*& spare = colour == black ? spare_black : spare_white;
     str* s = spare != nullptr ? std::exchange(spare, nullptr) : new str(colour);
     str_ptr = s;
     s->add_stone(this);
@@ -159,7 +159,7 @@ void point::release_str(str* s) {
         diag::print("error point.cc");
         return;
     }
-    str*& spare = s->colour == 1 ? spare_black : spare_white;
+    str*& spare = s->colour == black ? spare_black : spare_white;
     delete spare;
     spare = s;
 }

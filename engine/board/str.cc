@@ -4,6 +4,7 @@
 
 #include "engine/base/diagnostics.h"
 #include "engine/board/board.h"
+#include "engine/board/colour.h"
 #include "engine/board/point.h"
 
 namespace {
@@ -20,7 +21,7 @@ bool contains(const std::vector<str*>& list, const str* s) {
 int str::live_count() { return g_live_strings; }
 
 str::str(int c) : colour(c) {
-    if (c != 1 && c != -1) diag::print("error str col ");
+    if (c != black && c != white) diag::print("error str col ");
     if (g_live_strings >= 1000) {
         diag::print("#str>1000 ");
         diag::pause();

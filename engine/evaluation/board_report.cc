@@ -57,7 +57,7 @@ int evaluator::score_estimate() {
         if (points[k]->value > owned) a += 1;
         if (points[k]->value < -owned) a -= 1;
     }
-    if (turn() == -1) a += 1;
+    if (turn() == white) a += 1;
     return a;
 }
 
@@ -86,7 +86,7 @@ void evaluator::print_board_detailed() {
                 const char mark = eye_mark(p);
                 diag::print(" %c", mark != 0 ? mark : ' ');
             }
-            diag::print("%s", p->colour == 1 ? "#" : "O");
+            diag::print("%s", p->colour == black ? "#" : "O");
         }
         diag::print("\n");
     }

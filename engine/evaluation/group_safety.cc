@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/base/diagnostics.h"
+#include "engine/board/colour.h"
 #include "engine/evaluation/evaluator.h"
 #include "engine/evaluation/group.h"
 
@@ -235,7 +236,7 @@ void group::measure_conf_lim() {
         double upper;
         bisect_enclosure(&upper);
         point* gap = enclosure_gap(upper);
-        double& strength = colour == 1 ? gap->strength_white : gap->strength_black;
+        double& strength = colour == black ? gap->strength_white : gap->strength_black;
         const double kept = strength;
         strength = 1.0;
         conf_lim = bisect_enclosure(nullptr);

@@ -306,7 +306,7 @@ void evaluator::crosscut_adjust() {
 }
 
 void evaluator::check_strings_and_groups() {
-    for (int c : {1, -1}) {
+    for (int c : {black, white}) {
         for (const std::unique_ptr<group>& g : group_list(c)) {
             for (const str* s : g->members) {
                 if (s->owner_group == g.get()) continue;

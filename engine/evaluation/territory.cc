@@ -8,12 +8,22 @@
 
 namespace {
 
+// Sweeps of each diffusion: the fields the territory network was trained
+// on were spread this many times.
 constexpr int diffusion_sweeps = 20;
+
+// The distances to the nearest and farthest edges enter the territory
+// network in tenths, the range it was trained on.
+constexpr double edge_input_scale = 0.1;
+
+// A stone's weight in the control field is its group's safety divided by
+// 1 + this many times its harassment: a harassed group holds less.
+constexpr double harassment_discount = 2;
 
 // Every group of Black, then of White.
 template <class F>
 void for_each_group(evaluator& e, F f) {
-    for (int c : {1, -1}) {
+    for (int c : {black, white}) {
         for (const std::unique_ptr<group>& g : e.group_list(c)) f(*g);
     }
 }
@@ -58,7 +68,7 @@ void spread_control(evaluator& e) {
     for (int k = 0; k < e.n_points; ++k) {
         point* p = e.points[k];
         const group* g = group_of(p);
-        const double w = g != nullptr ? g->safety / (2 * g->harassment + 1) : 0.0;
+        const double w = g != nullptr ? g->safety / (harassment_discount * g->harassment + 1) : 0.0;
         p->stone_weight = w;
         p->presence_black = p->colour == black ? w : 0.0;
         p->presence_white = p->colour == white ? w : 0.0;
@@ -188,15 +198,15 @@ double evaluator::evaluate_after_move(point* p, int a) {
 }
 
 double evaluator::territory_estimate(point* p) {
-    const bool black = turn() == 1;
+    const bool black_to_move = turn() == black;
     territory_net->reset();
     territory_net->push(1.0);
-    territory_net->push(black ? p->presence_black : p->presence_white);
-    territory_net->push(black ? p->presence_white : p->presence_black);
-    territory_net->push(black ? p->control_black : p->control_white);
-    territory_net->push(black ? p->control_white : p->control_black);
-    territory_net->push(p->edge_near * 0.1);
-    territory_net->push(p->edge_far * 0.1);
+    territory_net->push(black_to_move ? p->presence_black : p->presence_white);
+    territory_net->push(black_to_move ? p->presence_white : p->presence_black);
+    territory_net->push(black_to_move ? p->control_black : p->control_white);
+    territory_net->push(black_to_move ? p->control_white : p->control_black);
+    territory_net->push(p->edge_near * edge_input_scale);
+    territory_net->push(p->edge_far * edge_input_scale);
     return 2 * territory_net->evaluate() - 1;
 }
 

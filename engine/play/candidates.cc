@@ -5,9 +5,24 @@
 #include <algorithm>
 
 #include "engine/base/diagnostics.h"
+#include "engine/board/board_size.h"
+#include "engine/board/colour.h"
 #include "engine/play/move_chooser.h"
 
 namespace {
+
+constexpr double owned_value = 0.5;            // a point valued above this was owned by the mover
+constexpr double invasion_answer_value = 0.5;  // joseki value of the points around an invasion
+constexpr double local_answer_value = 0.75;    // and of the points around a move joseki missed
+constexpr double open_third_line_shape = 0.9;  // the emptiest third-line point counts as good shape
+constexpr int open_third_line_from = 8;        // moves: after the first corner stones
+constexpr int open_third_line_until = 50;      // moves: while the sides are still being shared
+constexpr double open_control_limit = 0.5;     // a third-line point is open below this control
+constexpr int third_line = 3;
+constexpr int far_third_line = board_size + 1 - third_line;
+constexpr int short_ladder = 10;           // an atari whose ladder escapes only beyond this
+constexpr int long_ladder = 100;           // depth (but within this one) fails
+constexpr double weak_group_safety = 0.8;  // groups below this are worth connecting
 
 // A record filled by a reading adds its targets to those it holds.
 void make_ready(proof_record& record) {
@@ -21,7 +36,7 @@ void make_ready(proof_record& record) {
 // made, so that the opponent's groups are read with a to move.
 void unsettled_group_moves(move_chooser& e, int a, point_set& out) {
     e.push(e.pass_point, a);
-    for (int c : {1, -1}) {
+    for (int c : {black, white}) {
         for (const std::unique_ptr<group>& g : e.group_list(c)) {
             if (!g->examined) continue;
             const bool to_move = g->colour == e.turn();
@@ -47,10 +62,10 @@ void unsettled_group_moves(move_chooser& e, int a, point_set& out) {
 // After a lone invasion stone that the mover's side owned, every point
 // around it is worth an answer.
 void invasion_answer(move_chooser& e, point* last, int a) {
-    if (last->is_pass() || !(last->previous_value > 0.5)) return;
+    if (last->is_pass() || !(last->previous_value > owned_value)) return;
     if (last->near1.count_stones() > 0 || last->near2.empty()) return;
     for (point* q : last->near2.to_vector()) {
-        if (e.is_legal_move(q, a)) q->joseki_value = 0.5;
+        if (e.is_legal_move(q, a)) q->joseki_value = invasion_answer_value;
     }
 }
 
@@ -62,7 +77,7 @@ void local_joseki_answer(move_chooser& e, point* last, int a, point_set& j) {
         if (last->near3.contains(q)) return;
     }
     for (point* q : last->near3.to_vector()) {
-        if (e.is_legal_move(q, a)) q->joseki_value = 0.75;
+        if (e.is_legal_move(q, a)) q->joseki_value = local_answer_value;
     }
 }
 
@@ -83,7 +98,7 @@ void shape_candidates(move_chooser& e, int a, const point_set& j, const point_se
             continue;
         }
         g->score = e.shape_eval(g, a, g->sente_value);
-        if (g == e.open_third_line) g->score = 0.9;
+        if (g == e.open_third_line) g->score = open_third_line_shape;
         if (g->score > e.shape_threshold || u.contains(g)) k.add(g);
     }
 }
@@ -146,8 +161,8 @@ void move_chooser::collect_candidates(int a, point* last, point_set& k) {
 
 void move_chooser::find_open_third_line() {
     open_third_line = nullptr;
-    if (no_moves <= 8 || no_moves >= 50) return;
-    double least = 0.5;
+    if (no_moves <= open_third_line_from || no_moves >= open_third_line_until) return;
+    double least = open_control_limit;
     auto consider = [&](int x, int y) {
         point* p = grid[x][y];
         const double control = p->control_black + p->control_white;
@@ -158,11 +173,11 @@ void move_chooser::find_open_third_line() {
     };
     // Along the four third lines together, corners first met on the top and
     // left lines.
-    for (int k = 0; k <= 14; ++k) {
-        consider(3 + k, 3);
-        consider(3, 3 + k);
-        consider(3 + k, 17);
-        consider(17, 3 + k);
+    for (int k = 0; k <= far_third_line - third_line; ++k) {
+        consider(third_line + k, third_line);
+        consider(third_line, third_line + k);
+        consider(third_line + k, far_third_line);
+        consider(far_third_line, third_line + k);
     }
 }
 
@@ -172,8 +187,9 @@ bool move_chooser::is_failing_atari(point* g, int a) {
     for (int n = 0; n < g->n_neighbours && !failing; ++n) {
         point* q = g->neighbours[n];
         if (q->colour != -a || q->str_ptr->liberties.count() != 1) continue;
-        // Escapes, but only in a ladder longer than ten moves.
-        failing = ladder_escape(q->str_ptr, 0, 10) == 0 && ladder_escape(q->str_ptr, 0, 100) == 1;
+        // Escapes, but only in a long ladder.
+        failing = ladder_escape(q->str_ptr, 0, short_ladder) == 0 &&
+                  ladder_escape(q->str_ptr, 0, long_ladder) == 1;
     }
     pop();
     return failing;
@@ -191,8 +207,9 @@ void move_chooser::add_connection_candidates(int a, point_set& k) {
                 const group* h = s->str_ptr->owner_group;
                 if (h == nullptr || h == g.get()) continue;
                 if (is_legal_move(q, a) && q->score < shape_threshold &&
-                    (h->safety < 0.8 || g->safety < 0.8) && s->str_ptr->status > str::dead &&
-                    main_status > str::dead && q->near1.count_colour(-a) > 0) {
+                    (h->safety < weak_group_safety || g->safety < weak_group_safety) &&
+                    s->str_ptr->status > str::dead && main_status > str::dead &&
+                    q->near1.count_colour(-a) > 0) {
                     k.add(q);
                 }
             }

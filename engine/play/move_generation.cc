@@ -10,6 +10,7 @@
 
 #include "engine/base/diagnostics.h"
 #include "engine/base/random.h"
+#include "engine/board/colour.h"
 #include "engine/play/move_choice.h"
 #include "engine/play/move_chooser.h"
 
@@ -44,10 +45,10 @@ double far_gain(const move_chooser& e, const point* p) {
 // A White stone that presses on a Black string surrounded by lone White
 // stones is a pattern White must not play.
 bool presses_single_stones(const point* p, int a) {
-    if (a != -1) return false;
+    if (a != white) return false;
     for (int n = 0; n < p->n_neighbours; ++n) {
         const point* q = p->neighbours[n];
-        if (q->colour == 1 && q->str_ptr->single_stone_pressure()) return true;
+        if (q->colour == black && q->str_ptr->single_stone_pressure()) return true;
     }
     return false;
 }
