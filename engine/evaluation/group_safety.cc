@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "engine/base/diagnostics.h"
+#include "engine/board/board_size.h"
 #include "engine/board/colour.h"
 #include "engine/evaluation/evaluator.h"
 #include "engine/evaluation/group.h"
@@ -24,18 +25,32 @@ constexpr double enclosed_to_read = 0.6;      // conf_lim below this: too open t
 constexpr double enclosed_to_read_moving = 0.65;  // the same for the side to move
 constexpr int open_space_to_skip = 12;        // conf_space this large: the group runs out
 constexpr double strong_neighbour = 0.5;      // enemy groups above this may join the attack
+// The features the networks read.
+constexpr double space_per_outer_point = 0.1;  // the space value: ten outer points make a group
+constexpr double space_per_eye = 0.25;         // and four eyes do as much
+constexpr double open_enemy_strength = 0.2;    // eye space: enemy influence below this
+constexpr int eye_space_rounds = 3;            // steps the eye space grows from the outer area
+constexpr int centre_band_from = 5;            // from this line inwards, eye space weighs less
+constexpr double centre_eye_discount = 0.1;    // per coordinate inside that band
+constexpr int enclosure_halvings = 10;         // conf_lim to about a thousandth
+constexpr double never_enclosed = 0.001;       // the flood escapes even at this threshold
+constexpr double always_enclosed = 0.999;      // the flood is held even at this threshold
+constexpr double room_scale = 4.0;             // outer points per factor e of room
+constexpr double no_space = 0.001;             // a space value below this: nothing to live in
+constexpr double undecided_safety = 0.5;       // an unsettled fight pulls the rating halfway here
 
 // Stones near the edge: a centre coordinate above 9 is measured from the
 // other side.
 double fold(double m) {
-    return m > 9 ? 20 - m : m;
+    return m > board_size / 2 ? board_size + 1 - m : m;
 }
 
 // Edge points weigh more in the eye space: they are easier to make eyes of.
 double edge_weight(const point* p) {
     double w = 1.0;
-    if (p->x >= 5 && p->x <= 15) w -= 0.1;
-    if (p->y >= 5 && p->y <= 15) w -= 0.1;
+    constexpr int centre_band_to = board_size + 1 - centre_band_from;
+    if (p->x >= centre_band_from && p->x <= centre_band_to) w -= centre_eye_discount;
+    if (p->y >= centre_band_from && p->y <= centre_band_to) w -= centre_eye_discount;
     return w;
 }
 
@@ -57,7 +72,7 @@ void group::space_value() {
     build_outer_area(outer_area);
     eyes = 0.0;
     for (point* p : outer_area.to_vector()) eyes += p->eye_value(colour);
-    const double q = 0.1 * (outer_area.count() + 1) + 0.25 * eyes;
+    const double q = space_per_outer_point * (outer_area.count() + 1) + space_per_eye * eyes;
     space = safety = std::clamp(q, 0.0, 1.0);
 }
 
@@ -65,11 +80,11 @@ void group::space_value() {
 
 void group::build_eye_space() {
     eye_space.clear();
-    auto open = [this](const point* p) { return p->colour == 0 && p->strength(-colour) < 0.2; };
+    auto open = [this](const point* p) { return p->colour == 0 && p->strength(-colour) < open_enemy_strength; };
     for (point* p : outer_area.to_vector()) {
         if (open(p)) eye_space.add(p);
     }
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < eye_space_rounds; ++round) {
         for (point* p : eye_space.to_vector()) {
             for (int k = 0; k < p->n_neighbours; ++k) {
                 point* s = p->neighbours[k];
@@ -204,7 +219,7 @@ bool group::enclosed(double t) {
 // the upper end of the last interval.
 double group::bisect_enclosure(double* upper) {
     double lo = 0.0, hi = 1.0, mid = 0.0;
-    for (int i = 0; i < 10; ++i) {
+    for (int i = 0; i < enclosure_halvings; ++i) {
         mid = (lo + hi) / 2;
         (enclosed(mid) ? lo : hi) = mid;
     }
@@ -225,9 +240,9 @@ point* group::enclosure_gap(double t) {
 }
 
 void group::measure_conf_lim() {
-    if (!enclosed(0.001)) {
+    if (!enclosed(never_enclosed)) {
         conf_lim = 0.0;
-    } else if (enclosed(0.999)) {
+    } else if (enclosed(always_enclosed)) {
         conf_lim = 1.0;
     } else if (is_to_move()) {
         conf_lim = bisect_enclosure(nullptr);
@@ -321,7 +336,7 @@ void group::evaluate_safety() {
     build_area();
     measure_liberty_strengths();
     measure_conf_lim();
-    room_factor = std::exp((outer_area.count() - (is_to_move() ? 0 : 1)) / 4.0);
+    room_factor = std::exp((outer_area.count() - (is_to_move() ? 0 : 1)) / room_scale);
     measure_adjacent_groups();
     count_cutting_points();
     count_small_neighbours();
@@ -340,7 +355,7 @@ void group::evaluate_safety() {
         if (nn_safety > 0) nn_safety = std::pow(nn_safety, next_move_power);
     }
     safety = std::clamp(safety_scale * nn_safety - safety_shift, 0.0, 1.0);
-    if (space < 0.001) safety = 0.0;
+    if (space < no_space) safety = 0.0;
 }
 
 // --- life-and-death reading -----------------------------------------------------
@@ -380,7 +395,7 @@ void group::read_life_and_death() {
         safety = (1 - conf_lim) * nn_safety;
         settle_enemies_around();
     } else {
-        safety = (safety + 0.5) / 2;
+        safety = (safety + undecided_safety) / 2;
     }
 }
 
