@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <utility>
 
 #include "game/safe_file.h"
@@ -319,14 +318,14 @@ bool game_control::load_text(const std::string& file_contents) {
         ui_.message_box("The file is empty: there is no game to read.");
         return false;
     }
-    const std::string text = prepare_sgf_text(file_contents);
+    std::string text = prepare_sgf_text(file_contents);
     // A file cut short before its first ")" leaves nothing to read; opening
     // it as an empty game would pass a broken file off as a good one.
     if (text.find_first_not_of(" \t") == std::string::npos) {
         ui_.message_box("The file holds no complete game record: no \")\" closes it.");
         return false;
     }
-    if (!reader_.read(text)) {
+    if (!reader_.read(std::move(text))) {
         if (!reader_.message.empty()) ui_.message_box(reader_.message);
         return false;
     }
@@ -360,10 +359,13 @@ bool game_control::open_file(const std::string& file_name) {
         ui_.message_box("Cannot open the file " + file_name + ".");
         return false;
     }
-    std::stringstream contents;
-    contents << in.rdbuf();
+    // Read in one piece at the size the file has: a file of many megabytes
+    // is then copied once, not grown in steps.
+    std::string contents(std::filesystem::file_size(file_name, ignored), '\0');
+    in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
+    contents.resize(static_cast<size_t>(in.gcount()));
     ui_.begin_wait_cursor();
-    const bool loaded = load_text(contents.str());
+    const bool loaded = load_text(contents);
     ui_.end_wait_cursor();
     if (loaded) path_ = file_name;
     return loaded;

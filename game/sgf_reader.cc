@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 #include "engine/board/coordinates.h"
 
@@ -51,8 +52,8 @@ bool parse_int(const std::string& s, int& number) {
 
 }  // namespace
 
-bool SgfReader::read(const std::string& input) {
-    text = input;
+bool SgfReader::read(std::string input) {
+    text = std::move(input);
     reset();
     while (position < size() && state != 'F') {
         switch (state) {
@@ -68,6 +69,8 @@ bool SgfReader::read(const std::string& input) {
         }
     }
     finish();
+    // The text of a large file is not kept once it has been read.
+    std::string().swap(text);
     return ok;
 }
 
@@ -158,7 +161,6 @@ void SgfReader::property_name() {
 }
 
 void SgfReader::property_value() {
-    std::string value;
     int number = 0;
     if (property == "GM") {
         if (!read_integer(number)) return;
@@ -180,7 +182,7 @@ void SgfReader::property_value() {
         pl_seen = true;
     } else if (property == "RE") {
         if (pl_seen) return fail("Both PL and RE properties present in file");
-        if (!read_value(value)) return;
+        if (!skip_value()) return;
         re_seen = true;
     } else if (property == "AB" || property == "AW") {
         if (moves_started) {
@@ -197,7 +199,7 @@ void SgfReader::property_value() {
     } else if (property == "W") {
         read_move(-1);
     } else {
-        read_value(value);
+        skip_value();
     }
     if (state == 'V') state = 'S';
 }
@@ -215,14 +217,20 @@ void SgfReader::finish() {
     }
 }
 
-bool SgfReader::read_value(std::string& value) {
+bool SgfReader::skip_value() {
     const size_t end = text.find(']', position);
     if (end == std::string::npos) {
         fail("End of file encountered while reading value for property " + property);
         return false;
     }
-    value = text.substr(position, end - position);
     position = static_cast<int>(end) + 1;
+    return true;
+}
+
+bool SgfReader::read_value(std::string& value) {
+    const int start = position;
+    if (!skip_value()) return false;
+    value = text.substr(start, position - 1 - start);
     return true;
 }
 

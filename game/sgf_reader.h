@@ -18,7 +18,7 @@ std::string prepare_sgf_text(const std::string& file_contents);
 class SgfReader {
   public:
     // Runs over the text and fills the fields below; returns ok.
-    bool read(const std::string& input);
+    bool read(std::string input);
 
     std::string text;
     int position = 0;
@@ -55,7 +55,10 @@ class SgfReader {
     void property_value();
     void finish();
 
+    // The value at the read position, taken or passed over; false after
+    // failing on a value that never ends.
     bool read_value(std::string& value);
+    bool skip_value();
     bool read_integer(int& number);
     bool read_real(float& number);
     bool read_colour(int& colour);
