@@ -118,14 +118,15 @@ TEST(NetworkWeights, RoundTripAndZero) {
 }
 
 TEST(Sampling, EveryKthPositionFromTheFirst) {
-    const train::sampling s;  // from move 40, every 10th
+    const train::sampling s;  // from move 40, every 9th: both colours to move
     EXPECT_FALSE(s.takes(0));
     EXPECT_FALSE(s.takes(30));
     EXPECT_FALSE(s.takes(39));
     EXPECT_TRUE(s.takes(40));
     EXPECT_FALSE(s.takes(45));
-    EXPECT_TRUE(s.takes(50));
-    EXPECT_TRUE(s.takes(250));
+    EXPECT_TRUE(s.takes(49));
+    EXPECT_FALSE(s.takes(50));
+    EXPECT_TRUE(s.takes(247));
     EXPECT_TRUE((train::sampling{0, 1}.takes(0)));
     EXPECT_FALSE((train::sampling{3, 2}.takes(4)));
 }

@@ -57,10 +57,13 @@ int replay(engine& e, const sgf_record& g, Visit visit) {
 
 // The positions a trainer evaluates: before move k (counted from 0) for
 // k = first, first + every, ...  Positions a few moves apart are much alike,
-// and the evaluation is what costs.
+// and the evaluation is what costs.  The step is odd so that Black and White
+// are to move in turn: with an even one every position of an even game has
+// Black to move, and the networks would learn Black's side of the komi as
+// the mover's.
 struct sampling {
     int first = 40;
-    int every = 10;
+    int every = 9;
     bool takes(size_t k) const {
         return static_cast<int>(k) >= first && (static_cast<int>(k) - first) % every == 0;
     }
