@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (is_kept_out(line, command)) continue;
         if (is_heavy(command) && ++heavy > 1) continue;
         check_reply(front.commands().execute(line), id);
-        require(front.control().engine_for_analysis().check_position() == 0);
+        require(front.control().engine_for_checks().check_position() == 0);
     }
     return 0;
 }

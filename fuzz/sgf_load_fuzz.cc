@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         require(doc.save_text() == saved_before);
         return 0;
     }
-    require(doc.engine_for_analysis().check_position() == 0);
+    require(doc.engine_for_checks().check_position() == 0);
     const std::vector<int> loaded = stones(doc);
     const std::string written = doc.save_text();
     require(doc.load_text(written));

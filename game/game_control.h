@@ -14,6 +14,7 @@
 #include "game/board_report.h"
 #include "game/game.h"
 #include "game/game_settings.h"
+#include "game/position_analysis.h"
 #include "game/sgf_reader.h"
 #include "game/sgf_writer.h"
 
@@ -154,13 +155,12 @@ class game_control {
     bool open_file(const std::string& file_name);
 
     // --- the protocol's analysis ----------------------------------------
-    // The whole engine, for the protocol front end's analysis and debug
-    // commands (winkirvo-*, final_status_list, the cleanup move) and for
-    // the tests' board checks: they ask for the engine's readings and
-    // verdicts themselves, which no narrower query could carry.  They
-    // evaluate and read, but play no move through it: the game changes
-    // only through the operations above.
-    engine& engine_for_analysis() { return game_.eng(); }
+    // The engine's readings for the protocol's analysis and scoring
+    // commands (winkirvo-*, final_status_list, the cleanup move).
+    position_analysis analysis() { return position_analysis(game_.eng()); }
+    // The engine itself, for the consistency checks of the tests and the
+    // fuzz targets only.
+    engine& engine_for_checks() { return game_.eng(); }
 
   private:
     game_ui& ui_;

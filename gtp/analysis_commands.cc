@@ -3,9 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "engine/evaluation/connection.h"
-#include "engine/reading/proof_record.h"
-#include "engine/reading/transposition_table.h"
 #include "gtp/front_end.h"
 
 using gtp::arguments;
@@ -21,16 +18,15 @@ std::string fixed3(double x) {
 }
 
 // The stone at v, which the analysis commands ask about.
-point* stone_at(engine& e, gtp::vertex v) {
+board_point stone_at(const position_analysis& analysis, gtp::vertex v) {
     if (v.is_pass()) throw failure("syntax error");
-    point* p = e.at(v.x, v.y);
-    if (p->colour == 0) throw failure("vertex is empty");
+    const board_point p{v.x, v.y};
+    if (analysis.colour(p) == 0) throw failure("vertex is empty");
     return p;
 }
 
-std::string first_move_text(const proof_tree& tree) {
-    point* move = tree.single_first_move();
-    return move != nullptr ? gtp::vertex_text({move->x, move->y}) : "none";
+std::string move_text(board_point move) {
+    return move == board_point{} ? "none" : gtp::vertex_text({move.x, move.y});
 }
 
 }  // namespace
@@ -67,11 +63,10 @@ void gtp_front_end::register_analysis_commands() {
     // What a long session must keep bounded, for the soak test.
     registry_.add("winkirvo-memory", [this](const arguments& a) {
         a.require(0);
-        const engine& e = control_.engine_for_analysis();
-        return "proofs " + std::to_string(e.proofs->count()) + " proof_size " +
-               std::to_string(e.proofs->total_size()) + " tables_alive " +
-               std::to_string(transposition_table::alive()) + " largest_table " +
-               std::to_string(transposition_table::largest());
+        const position_analysis::memory_use m = control_.analysis().memory();
+        return "proofs " + std::to_string(m.proofs) + " proof_size " +
+               std::to_string(m.proof_size) + " tables_alive " + std::to_string(m.tables_alive) +
+               " largest_table " + std::to_string(m.largest_table);
     });
 }
 
@@ -89,72 +84,56 @@ void gtp_front_end::apply_depths(const program_options& depths) {
     }
 }
 
-// Readies the engine for analysis of the position on the board: the
-// session's depths, and the move number that stamps stored proofs (so that
-// the proof base purges old ones as it does during play).
-engine& gtp_front_end::analysis_engine() {
-    engine& e = control_.engine_for_analysis();
-    e.set_depth_limits(options_.status_depth, options_.connection_depth, options_.life_death_depth);
-    e.root_move_number = e.no_moves;
-    return e;
+// The engine's readings of the position on the board, readied at the
+// session's depths.
+position_analysis gtp_front_end::analysis() {
+    position_analysis analysis = control_.analysis();
+    analysis.ready(options_.status_depth, options_.connection_depth, options_.life_death_depth);
+    return analysis;
 }
 
 std::string gtp_front_end::string_status(gtp::vertex v) {
-    engine& e = analysis_engine();
-    point* p = stone_at(e, v);
-    e.evaluate_all_strings();
-    str* s = p->str_ptr;
-    const int status = s->status;
-    proof_record capture, save;
-    const int captured = e.can_capture_string(s, e.max_depth_status, &capture);
-    const int saved = e.can_save_string(s, e.max_depth_status, &save);
-    return "status=" + std::to_string(status) + " capture=" + std::to_string(captured) +
-           " save=" + std::to_string(saved) + " capture_move=" + first_move_text(capture.proof) +
-           " save_move=" + first_move_text(save.proof);
+    position_analysis a = analysis();
+    const position_analysis::string_reading r = a.read_string(stone_at(a, v));
+    return "status=" + std::to_string(r.status) + " capture=" + std::to_string(r.captured) +
+           " save=" + std::to_string(r.saved) + " capture_move=" + move_text(r.capture_move) +
+           " save_move=" + move_text(r.save_move);
 }
 
 // The group of the stone at v after a full evaluation for the side to move;
 // fractions with three decimals.
 std::string gtp_front_end::group_report(gtp::vertex v) {
-    engine& e = analysis_engine();
-    point* p = stone_at(e, v);
-    e.evaluate(e.turn());
-    const group* g = p->str_ptr->owner_group;
-    return "stones=" + std::to_string(g->size) + " safety=" + fixed3(g->safety) +
-           " nn_safety=" + fixed3(g->nn_safety) + " harassment=" + fixed3(g->harassment) +
-           " life=" + std::to_string(g->life_result) + " eyes=" + fixed3(g->eyes) +
-           " eyespace=" + fixed3(g->eyespace) + " freedom=" + fixed3(g->freedom) +
-           " conf_space=" + std::to_string(g->conf_space) + " conf_lim=" + fixed3(g->conf_lim);
+    position_analysis a = analysis();
+    const position_analysis::group_reading g = a.read_group(stone_at(a, v));
+    return "stones=" + std::to_string(g.stones) + " safety=" + fixed3(g.safety) +
+           " nn_safety=" + fixed3(g.nn_safety) + " harassment=" + fixed3(g.harassment) +
+           " life=" + std::to_string(g.life) + " eyes=" + fixed3(g.eyes) +
+           " eyespace=" + fixed3(g.eyespace) + " freedom=" + fixed3(g.freedom) +
+           " conf_space=" + std::to_string(g.conf_space) + " conf_lim=" + fixed3(g.conf_lim);
 }
 
 // The connection verdict between the strings at v and w after a full
 // evaluation (0 when the analysis keeps no record of the pair), and the
 // connect and cut readings of the pair.
 std::string gtp_front_end::connection_report(gtp::vertex v, gtp::vertex w) {
-    engine& e = analysis_engine();
-    str* first = stone_at(e, v)->str_ptr;
-    str* second = stone_at(e, w)->str_ptr;
-    if (first->colour != second->colour) throw failure("stones of different colours");
-    if (first == second) throw failure("one string");
-    e.evaluate(e.turn());
-    const connection* record = first->find_connection(second);
-    const int connect = e.can_connect(first, second, e.max_depth_connection, nullptr);
-    const int cut = e.can_cut(first, second, e.max_depth_connection, nullptr);
-    return "status=" + std::to_string(record != nullptr ? record->status : 0) +
-           " connect=" + std::to_string(connect) + " cut=" + std::to_string(cut);
+    position_analysis a = analysis();
+    const board_point first = stone_at(a, v);
+    const board_point second = stone_at(a, w);
+    if (a.colour(first) != a.colour(second)) throw failure("stones of different colours");
+    if (a.same_string(first, second)) throw failure("one string");
+    const position_analysis::connection_reading r = a.read_connection(first, second);
+    return "status=" + std::to_string(r.status) + " connect=" + std::to_string(r.connect) +
+           " cut=" + std::to_string(r.cut);
 }
 
 // Every point's territory value for Black after a full evaluation for the
 // side to move: nineteen rows from the top, three decimals.
 std::string gtp_front_end::territory_map() {
-    engine& e = analysis_engine();
-    e.evaluate(e.turn());
+    const std::vector<double> values = analysis().territory_values();
     std::string map;
-    for (int y = 1; y <= 19; ++y) {
-        for (int x = 1; x <= 19; ++x) {
-            map += fixed3(e.territory_value(e.at(x, y), 1));
-            map += x < 19 ? " " : y < 19 ? "\n" : "";
-        }
+    for (size_t k = 0; k < values.size(); ++k) {
+        if (k > 0) map += k % 19 == 0 ? "\n" : " ";
+        map += fixed3(values[k]);
     }
     return map;
 }

@@ -4,6 +4,7 @@
 // board; handicap stones on the protocol's fixed points).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,7 @@ class gtp_front_end {
     void apply_depths(const program_options& depths);
     // A colour becomes a computer player once asked for a move.
     void set_computer(int colour, bool computer);
-    engine& analysis_engine();
+    position_analysis analysis();
     [[noreturn]] void fail_with_message(const std::string& fallback);
     void require_empty_board() const;
     void place_handicap_stones(const std::vector<gtp::vertex>& stones);
@@ -72,12 +73,9 @@ class gtp_front_end {
     // back at once; no pass while the engine sees dead enemy stones).
     enum class generation { play, take_back, cleanup };
     std::string genmove(const gtp::arguments& a, generation kind);
-    point* cleanup_move(int colour);
+    std::optional<board_point> cleanup_move(int colour);
     std::string final_score();
     std::string final_status_list(const gtp::arguments& a);
-    // Stones the engine rates dead after a full evaluation: their group's
-    // safety is below one half.
-    bool is_dead_stone(const point* p);
 
     std::string string_status(gtp::vertex v);
     std::string group_report(gtp::vertex v);

@@ -4,6 +4,7 @@
 // capped by the time there is for it.
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,11 +59,14 @@ std::string gtp_front_end::genmove(const arguments& a, generation kind) {
         if (out_of_turn) control_.undo();
         fail_with_message("cannot move");
     }
+    gtp::vertex played{move->x, move->y};
     if (kind == generation::cleanup && move->is_pass()) {
-        if (point* attack = cleanup_move(colour)) move = attack;
+        if (const std::optional<board_point> attack = cleanup_move(colour)) {
+            played = {attack->x, attack->y};
+        }
     }
     entries_per_play_.push_back(out_of_turn ? 2 : 1);
-    const std::string reply = gtp::vertex_text({move->x, move->y});
+    const std::string reply = gtp::vertex_text(played);
     if (kind == generation::take_back) {
         undo();
         random_generator() = random_before;
@@ -72,47 +76,22 @@ std::string gtp_front_end::genmove(const arguments& a, generation kind) {
     return reply;
 }
 
-// In place of the pass just played: a legal move on a liberty of an enemy
-// string the engine rates dead that brings back no board of the game,
-// preferring one that does not put the mover in atari; null (the pass
+// In place of the pass just played: a move that captures stones the engine
+// rates dead (see position_analysis::capture_dead_stones); null (the pass
 // stands) when there is none.
-point* gtp_front_end::cleanup_move(int colour) {
+std::optional<board_point> gtp_front_end::cleanup_move(int colour) {
     control_.undo();
-    engine& e = analysis_engine();
-    e.evaluate(colour);
-    e.collect_game_boards();
-    point* fallback = nullptr;
-    point* chosen = nullptr;
-    for (int k = 0; k < e.n_points && chosen == nullptr; ++k) {
-        const point* p = e.points[k];
-        if (p->colour != -colour || !is_dead_stone(p)) continue;
-        for (point* liberty : p->str_ptr->liberties.to_vector()) {
-            if (!e.is_legal_move(liberty, colour) || e.repeats_game_board(liberty, colour)) {
-                continue;
-            }
-            if (fallback == nullptr) fallback = liberty;
-            if (e.is_sensible_move(liberty, colour)) {
-                chosen = liberty;
-                break;
-            }
-        }
-    }
-    if (chosen == nullptr) chosen = fallback;
-    if (chosen == nullptr) {
+    const std::optional<board_point> move = analysis().capture_dead_stones(colour);
+    if (move) {
+        control_.human_move(move->x, move->y);
+    } else {
         control_.human_pass();
-        return nullptr;
     }
-    control_.human_move(chosen->x, chosen->y);
-    return chosen;
-}
-
-bool gtp_front_end::is_dead_stone(const point* p) {
-    const double safety = control_.report().stone_safety(p->x, p->y);
-    return safety >= 0 && safety < 0.5;
+    return move;
 }
 
 std::string gtp_front_end::final_score() {
-    analysis_engine();
+    analysis();
     const double score = control_.score();
     if (score > -0.001 && score < 0.001) return "0";
     char text[32];
@@ -133,29 +112,15 @@ std::string gtp_front_end::final_status_list(const arguments& a) {
     if (status != "alive" && status != "dead" && status != "seki") throw failure("syntax error");
     // The engine does not tell seki from life: seki stones are listed alive.
     if (status == "seki") return "";
-    engine& e = analysis_engine();
-    e.evaluate(e.turn());
-    const bool dead = status == "dead";
-    std::vector<const str*> listed;
     std::string lines;
-    for (int y = 1; y <= 19; ++y) {
-        for (int x = 1; x <= 19; ++x) {
-            const point* p = e.at(x, y);
-            if (p->colour == 0 || is_dead_stone(p) != dead) continue;
-            const str* s = p->str_ptr;
-            if (std::find(listed.begin(), listed.end(), s) != listed.end()) continue;
-            listed.push_back(s);
-            std::string line;
-            for (int v = 1; v <= 19; ++v) {
-                for (int u = 1; u <= 19; ++u) {
-                    if (e.at(u, v)->str_ptr != s) continue;
-                    if (!line.empty()) line += ' ';
-                    line += gtp::vertex_text({u, v});
-                }
-            }
-            if (!lines.empty()) lines += '\n';
-            lines += line;
+    for (const std::vector<board_point>& stones : analysis().strings(status == "dead")) {
+        std::string line;
+        for (const board_point& p : stones) {
+            if (!line.empty()) line += ' ';
+            line += gtp::vertex_text({p.x, p.y});
         }
+        if (!lines.empty()) lines += '\n';
+        lines += line;
     }
     return lines;
 }

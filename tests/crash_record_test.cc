@@ -34,7 +34,7 @@ TEST_F(CrashRecordDeathTest, TheGameSoFarIsSavedFromItsRecordNotTheBoard) {
     ASSERT_TRUE(control.human_move(17, 17));
     const Game::saved_state game = control.game().save();
     // A reading has moves of its own on the stack when the check fails.
-    engine& e = control.engine_for_analysis();
+    engine& e = control.engine_for_checks();
     e.push(e.at(10, 10), 1);
     e.push(e.at(10, 11), -1);
     EXPECT_EXIT(

@@ -362,7 +362,7 @@ TEST_F(Document, SavedGameReadsBackTheSame) {
         EXPECT_EQ(other.game().eng().points[k]->colour, doc.game().eng().points[k]->colour);
     }
     EXPECT_EQ(other.save_text(), text);
-    EXPECT_EQ(test::board_mismatch(other.engine_for_analysis()), "");
+    EXPECT_EQ(test::board_mismatch(other.engine_for_checks()), "");
 }
 
 TEST_F(Document, FinishedGameReadsBackFinished) {
@@ -470,7 +470,7 @@ class RefusedFile : public Document {
         ASSERT_EQ(ui.messages.size(), 1u) << contents;
         EXPECT_EQ(ui.messages[0], message);
         EXPECT_TRUE(document_state(doc) == before) << contents;
-        EXPECT_EQ(test::board_mismatch(doc.engine_for_analysis()), "");
+        EXPECT_EQ(test::board_mismatch(doc.engine_for_checks()), "");
     }
 
     const char* file_name = "refused_file_test.sgf";
@@ -516,7 +516,7 @@ TEST_F(RefusedFile, HostileFiles) {
         EXPECT_TRUE(doc.load_text(contents)) << what;
         EXPECT_TRUE(ui.messages.empty()) << what;
         EXPECT_EQ(last_point(), "pp") << what;
-        EXPECT_EQ(test::board_mismatch(doc.engine_for_analysis()), "") << what;
+        EXPECT_EQ(test::board_mismatch(doc.engine_for_checks()), "") << what;
     };
     {
         // 50 MB, nearly all of it one comment on one line.
@@ -572,7 +572,7 @@ TEST_F(Document, TheLongestGame) {
     const std::string longest = too_long.substr(0, too_long.rfind(';')) + ")";
     ASSERT_TRUE(doc.load_text(longest)) << ui.messages.back();
     EXPECT_EQ(doc.game().eng().no_moves, limit);
-    EXPECT_EQ(doc.engine_for_analysis().check_position(), 0);
+    EXPECT_EQ(doc.engine_for_checks().check_position(), 0);
     ui.messages.clear();
     EXPECT_FALSE(doc.human_pass());
     ASSERT_EQ(ui.messages.size(), 1u);

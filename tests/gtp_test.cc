@@ -140,7 +140,7 @@ TEST_F(Gtp, PlayOutOfTurnAndUndo) {
     EXPECT_EQ(run("play b"), "? syntax error\n\n");
     EXPECT_EQ(run("play x D4"), "? syntax error\n\n");
     EXPECT_EQ(run("play b Z9"), "? syntax error\n\n");
-    EXPECT_EQ(test::board_mismatch(doc().engine_for_analysis()), "");
+    EXPECT_EQ(test::board_mismatch(doc().engine_for_checks()), "");
 }
 
 TEST_F(Gtp, IllegalMovesChangeNothing) {
@@ -155,7 +155,7 @@ TEST_F(Gtp, IllegalMovesChangeNothing) {
     EXPECT_EQ(doc().game().eng().no_moves, moves);
     EXPECT_EQ(doc().game().consecutive_passes, 0);
     EXPECT_EQ(doc().side(), -1);
-    EXPECT_EQ(test::board_mismatch(doc().engine_for_analysis()), "");
+    EXPECT_EQ(test::board_mismatch(doc().engine_for_checks()), "");
 }
 
 TEST_F(Gtp, KoRetakeIsIllegalAtOnce) {
