@@ -1,5 +1,6 @@
 #include "game/game_control.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -352,16 +353,18 @@ bool game_control::load_text(const std::string& file_contents) {
 bool game_control::open_file(const std::string& file_name) {
     // A folder or a device opens as a stream too, but holds no game: an
     // endless one (a terminal, /dev/zero) would never finish reading.
-    std::error_code ignored;
+    // The file is read in one piece at its size: a file of many megabytes
+    // is then copied once, not grown in steps.  A size that cannot be had
+    // (the file gone since) refuses it like a file that cannot be opened.
+    std::error_code error;
     std::ifstream in;
-    if (std::filesystem::is_regular_file(file_name, ignored)) in.open(file_name, std::ios::binary);
-    if (!in.is_open() || !in) {
+    if (std::filesystem::is_regular_file(file_name, error)) in.open(file_name, std::ios::binary);
+    const std::uintmax_t size = in.is_open() ? std::filesystem::file_size(file_name, error) : 0;
+    if (!in.is_open() || !in || error) {
         ui_.message_box("Cannot open the file " + file_name + ".");
         return false;
     }
-    // Read in one piece at the size the file has: a file of many megabytes
-    // is then copied once, not grown in steps.
-    std::string contents(std::filesystem::file_size(file_name, ignored), '\0');
+    std::string contents(size, '\0');
     in.read(contents.data(), static_cast<std::streamsize>(contents.size()));
     contents.resize(static_cast<size_t>(in.gcount()));
     ui_.begin_wait_cursor();
