@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/engine.h"
 
 namespace {
@@ -87,6 +89,39 @@ TEST_F(PointSet, TruncateKeepsTheNewest) {
     EXPECT_EQ(s.count(), 2);
     s.truncate(0);
     EXPECT_TRUE(s.empty());
+}
+
+TEST_F(PointSet, LargeSetsKeepOrderAndCursorThroughCopiesAndRemovals) {
+    // Beyond a few members the set moves to a buffer of its own; copies
+    // between small and large sets, and recycled buffers, keep everything.
+    point_set big;
+    std::vector<point*> expected;  // front first
+    for (int y = 1; y <= 19; ++y) {
+        for (int x = 1; x <= 10; ++x) {
+            big.add(e.at(x, y));
+            expected.insert(expected.begin(), e.at(x, y));
+        }
+    }
+    for (int i = 0; i < 37; ++i) big.next();
+    big.remove(e.at(5, 5));
+    expected.erase(std::find(expected.begin(), expected.end(), e.at(5, 5)));
+    EXPECT_EQ(order(big), expected);
+    for (int i = 0; i < 37; ++i) big.next();
+    point_set small;
+    small.add(a);
+    small = big;
+    EXPECT_EQ(order(small), expected);
+    EXPECT_EQ(small.next(), big.next());
+    big = point_set();
+    EXPECT_TRUE(big.empty());
+    EXPECT_FALSE(big.contains(e.at(1, 1)));
+    small.truncate(3);
+    EXPECT_EQ(order(small), (std::vector<point*>(expected.begin(), expected.begin() + 3)));
+    EXPECT_FALSE(small.contains(e.at(1, 1)));
+    point_set reused;
+    for (point* p : expected) reused.add(p);
+    EXPECT_EQ(reused.count(), static_cast<int>(expected.size()));
+    EXPECT_EQ(reused.first(), expected.back());
 }
 
 TEST_F(PointSet, SetAlgebra) {

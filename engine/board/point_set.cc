@@ -8,29 +8,29 @@
 
 namespace {
 
-// List nodes are recycled through a free list: sets are built and cleared
-// millions of times during reading, and the engine is single-threaded.
-point_set::node* g_free_nodes = nullptr;
+// Buffers of the larger sets are recycled by size: sets are built and
+// cleared millions of times during reading, and the engine is
+// single-threaded.  Capacities are powers of two from 16 up.  A free
+// buffer's first slot holds the next free buffer of its size.
+constexpr int n_buffer_sizes = 6;  // up to 512, more than the board's points
+point** g_free_buffers[n_buffer_sizes] = {};
 
-point_set::node* new_node(point* p, point_set::node* next) {
-    if (g_free_nodes == nullptr) {
-        constexpr int block = 4096;
-        auto* nodes = new point_set::node[block];
-        for (int i = 0; i < block; ++i) {
-            nodes[i].next = g_free_nodes;
-            g_free_nodes = &nodes[i];
-        }
-    }
-    point_set::node* n = g_free_nodes;
-    g_free_nodes = n->next;
-    n->p = p;
-    n->next = next;
-    return n;
+int size_class(int capacity) {
+    int k = 0;
+    while ((16 << k) < capacity) ++k;
+    return k;
 }
 
-void free_node(point_set::node* n) {
-    n->next = g_free_nodes;
-    g_free_nodes = n;
+point** take_buffer(int size_class) {
+    point** buffer = g_free_buffers[size_class];
+    if (buffer == nullptr) return new point*[16 << size_class];
+    g_free_buffers[size_class] = reinterpret_cast<point**>(buffer[0]);
+    return buffer;
+}
+
+void give_back(point** buffer, int size_class) {
+    buffer[0] = reinterpret_cast<point*>(g_free_buffers[size_class]);
+    g_free_buffers[size_class] = buffer;
 }
 
 }  // namespace
@@ -38,92 +38,93 @@ void free_node(point_set::node* n) {
 point_set::point_set(const point_set& other) { copy_from(other); }
 
 point_set& point_set::operator=(const point_set& other) {
-    if (this != &other) {
-        clear();
-        copy_from(other);
-    }
+    if (this != &other) copy_from(other);
     return *this;
 }
 
-point_set::~point_set() { clear(); }
+point_set::~point_set() { release(); }
+
+void point_set::release() {
+    if (members_ != inline_) give_back(members_, size_class(capacity_));
+    members_ = inline_;
+    capacity_ = inline_capacity;
+}
+
+void point_set::reserve(int n) {
+    if (n <= capacity_) return;
+    const int k = size_class(n);
+    point** bigger = take_buffer(k);
+    std::copy(members_, members_ + count_, bigger);
+    const int kept = count_;
+    release();
+    members_ = bigger;
+    capacity_ = 16 << k;
+    count_ = kept;
+}
 
 void point_set::copy_from(const point_set& other) {
-    node** tail = &head_;
-    for (node* n = other.head_; n != nullptr; n = n->next) {
-        *tail = new_node(n->p, nullptr);
-        if (n == other.cursor_) cursor_ = *tail;
-        tail = &(*tail)->next;
-    }
+    count_ = 0;
+    reserve(other.count_);
+    std::copy(other.members_, other.members_ + other.count_, members_);
     std::copy(other.bits_, other.bits_ + n_words, bits_);
     count_ = other.count_;
+    cursor_ = other.cursor_;
 }
 
 bool point_set::contains(const point* p) const { return (bits_[p->word] & p->mask) != 0; }
 
 int point_set::add(point* p) {
     if (int32_t member = bits_[p->word] & p->mask) return member;
-    head_ = new_node(p, head_);
+    if (count_ == capacity_) reserve(count_ + 1);
+    members_[count_] = p;
     bits_[p->word] |= p->mask;
-    cursor_ = head_;
+    cursor_ = 0;
     return ++count_;
 }
 
 int point_set::remove(point* p) {
     if (!contains(p)) return 0;
     bits_[p->word] &= ~p->mask;
-    for (node** link = &head_; *link != nullptr; link = &(*link)->next) {
-        if ((*link)->p == p) {
-            node* gone = *link;
-            *link = gone->next;
-            free_node(gone);
-            --count_;
-            cursor_ = head_;
-            return 1;
-        }
-    }
-    diag::print("error removing point_set");
-    diag::pause();
-    return 0;
+    point** gone = std::find(members_, members_ + count_, p);
+    std::copy(gone + 1, members_ + count_, gone);
+    --count_;
+    cursor_ = 0;
+    return 1;
 }
 
 point* point_set::next() {
-    if (cursor_ == nullptr) {
+    if (count_ == 0) {
         diag::print("error NULL set");
         diag::pause();
         return nullptr;
     }
-    point* p = cursor_->p;
-    cursor_ = cursor_->next ? cursor_->next : head_;
+    point* p = at(cursor_);
+    cursor_ = cursor_ + 1 < count_ ? cursor_ + 1 : 0;
     return p;
 }
 
 point* point_set::first() const {
-    if (head_ == nullptr) {
+    if (count_ == 0) {
         diag::print("error NULL set first");
         diag::pause();
         return nullptr;
     }
-    return head_->p;
+    return at(0);
 }
 
 void point_set::clear() {
-    while (head_ != nullptr) {
-        node* gone = head_;
-        head_ = gone->next;
-        free_node(gone);
-    }
-    cursor_ = nullptr;
     count_ = 0;
+    cursor_ = 0;
     std::fill(bits_, bits_ + n_words, 0);
 }
 
 void point_set::print(FILE* file) const {
-    for (node* n = head_; n != nullptr; n = n->next) n->p->print(file);
+    for (int i = 0; i < count_; ++i) at(i)->print(file);
 }
 
 void point_set::add_all(const point_set& other) {
-    for (node* n = other.head_; n != nullptr; n = n->next) add(n->p);
-    cursor_ = head_;
+    for (int i = 0; i < other.count_; ++i) add(other.at(i));
+    cursor_ = 0;
 }
 
 void point_set::intersect_into(const point_set& other, point_set& out) {
@@ -137,25 +138,24 @@ int point_set::intersects(point_set& other) {
     point_set& walked = other.count_ < count_ ? other : *this;
     const point_set& tested = &walked == this ? other : *this;
     walked.rewind();
-    for (node* n = walked.head_; n != nullptr; n = n->next) {
-        if (tested.contains(n->p)) return 1;
+    for (int i = 0; i < walked.count_; ++i) {
+        if (tested.contains(walked.at(i))) return 1;
     }
     return 0;
 }
 
 void point_set::subtract(const point_set& other) {
-    for (node** link = &head_; *link != nullptr;) {
-        node* n = *link;
-        if (other.contains(n->p)) {
-            bits_[n->p->word] &= ~n->p->mask;
-            *link = n->next;
-            free_node(n);
-            --count_;
+    point** kept = members_;
+    for (int i = 0; i < count_; ++i) {
+        point* p = members_[i];
+        if (other.contains(p)) {
+            bits_[p->word] &= ~p->mask;
         } else {
-            link = &n->next;
+            *kept++ = p;
         }
     }
-    cursor_ = head_;
+    count_ = static_cast<int>(kept - members_);
+    cursor_ = 0;
 }
 
 void point_set::truncate(int n) {
@@ -164,37 +164,29 @@ void point_set::truncate(int n) {
         clear();
         return;
     }
-    node* last = head_;
-    for (int i = 1; i < n; ++i) last = last->next;
-    node* rest = last->next;
-    last->next = nullptr;
-    while (rest != nullptr) {
-        node* gone = rest;
-        rest = gone->next;
-        bits_[gone->p->word] &= ~gone->p->mask;
-        free_node(gone);
-        --count_;
-    }
-    cursor_ = head_;
-    if (count_ != n) diag::print("error top point_set ");
+    const int dropped = count_ - n;
+    for (int i = 0; i < dropped; ++i) bits_[members_[i]->word] &= ~members_[i]->mask;
+    std::copy(members_ + dropped, members_ + count_, members_);
+    count_ = n;
+    cursor_ = 0;
 }
 
 int point_set::count_colour(int colour) const {
     int k = 0;
-    for (node* n = head_; n != nullptr; n = n->next) k += n->p->colour == colour;
+    for (int i = 0; i < count_; ++i) k += at(i)->colour == colour;
     return k;
 }
 
 int point_set::count_stones() const {
     int k = 0;
-    for (node* n = head_; n != nullptr; n = n->next) k += n->p->colour != 0;
+    for (int i = 0; i < count_; ++i) k += at(i)->colour != 0;
     return k;
 }
 
 int point_set::has_stone() {
     rewind();
-    for (node* n = head_; n != nullptr; n = n->next) {
-        if (n->p->colour != 0) return 1;
+    for (int i = 0; i < count_; ++i) {
+        if (at(i)->colour != 0) return 1;
     }
     return 0;
 }
@@ -206,17 +198,17 @@ int point_set::shape_distance(const point* a, const point* b) {
 }
 
 int point_set::distance_to(const point* q) const {
-    if (head_ == nullptr) return 1000;
+    if (count_ == 0) return 1000;
     int best = 1000;
-    for (node* n = head_; n != nullptr; n = n->next) best = std::min(best, shape_distance(n->p, q));
+    for (int i = 0; i < count_; ++i) best = std::min(best, shape_distance(at(i), q));
     return std::max(best, 0);
 }
 
 int point_set::is_connected() const {
-    if (head_ == nullptr) return 1;
+    if (count_ == 0) return 1;
     point_set reached;
-    std::vector<point*> pending{head_->p};
-    reached.add(head_->p);
+    std::vector<point*> pending{at(0)};
+    reached.add(at(0));
     while (!pending.empty()) {
         point* p = pending.back();
         pending.pop_back();
@@ -232,10 +224,11 @@ int point_set::is_connected() const {
 }
 
 void point_set::split_by_neighbours(point_set out[5]) const {
-    for (node* n = head_; n != nullptr; n = n->next) {
+    for (int i = 0; i < count_; ++i) {
+        point* p = at(i);
         int k = 0;
-        for (int i = 0; i < n->p->n_neighbours; ++i) k += contains(n->p->neighbours[i]);
-        out[k].add(n->p);
+        for (int j = 0; j < p->n_neighbours; ++j) k += contains(p->neighbours[j]);
+        out[k].add(p);
     }
 }
 
@@ -251,46 +244,48 @@ void point_set::sort() {
         int left = -1;
         int right = -1;
     };
-    std::vector<tree_node> tree;
-    tree.reserve(count_);
-    for (node* n = head_; n != nullptr; n = n->next) {
-        tree.push_back({n->p});
+    // Kept between calls, like the members' buffers.
+    static std::vector<tree_node> tree;
+    static std::vector<int> stack;
+    tree.clear();
+    for (int i = 0; i < count_; ++i) {
+        point* p = at(i);
+        tree.push_back({p});
         int added = static_cast<int>(tree.size()) - 1;
         if (added == 0) continue;
-        for (int at = 0;;) {
-            int& child = n->p->sort_key > tree[at].p->sort_key ? tree[at].left : tree[at].right;
+        for (int k = 0;;) {
+            int& child = p->sort_key > tree[k].p->sort_key ? tree[k].left : tree[k].right;
             if (child < 0) {
                 child = added;
                 break;
             }
-            at = child;
+            k = child;
         }
     }
     int before = count_;
     clear();
-    std::vector<int> stack;
-    for (int at = 0; at >= 0 || !stack.empty();) {
-        if (at >= 0) {
-            stack.push_back(at);
-            at = tree[at].left;
+    for (int k = 0; k >= 0 || !stack.empty();) {
+        if (k >= 0) {
+            stack.push_back(k);
+            k = tree[k].left;
         } else {
-            at = stack.back();
+            k = stack.back();
             stack.pop_back();
-            add(tree[at].p);
-            at = tree[at].right;
+            add(tree[k].p);
+            k = tree[k].right;
         }
     }
     if (count_ != before) diag::print("error sort");
 }
 
 void point_set::sort_by_score() {
-    for (node* n = head_; n != nullptr; n = n->next) n->p->sort_key = -n->p->score;
+    for (int i = 0; i < count_; ++i) members_[i]->sort_key = -members_[i]->score;
     sort();
 }
 
 std::vector<point*> point_set::to_vector() const {
     std::vector<point*> members;
     members.reserve(count_);
-    for (node* n = head_; n != nullptr; n = n->next) members.push_back(n->p);
+    for (int i = 0; i < count_; ++i) members.push_back(at(i));
     return members;
 }

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
 class point;
@@ -27,7 +28,7 @@ public:
     bool contains(const point* p) const;
     int count() const { return count_; }
     bool empty() const { return count_ == 0; }
-    void rewind() { cursor_ = head_; }
+    void rewind() { cursor_ = 0; }
     point* next();
     point* first() const;
     void clear();
@@ -56,22 +57,35 @@ public:
     // The members from the front of the list: for loops whose body changes
     // the board (and with it the list), and for tests.
     std::vector<point*> to_vector() const;
+    // The members from the front of the list, for loops that change neither
+    // the set nor the board; the cursor is left where it is.
+    std::reverse_iterator<point* const*> begin() const {
+        return std::reverse_iterator<point* const*>(members_ + count_);
+    }
+    std::reverse_iterator<point* const*> end() const {
+        return std::reverse_iterator<point* const*>(members_);
+    }
 
     // Shape distance between two points: min(a,b) + 2*max(a,b) - 2 for
     // |dx| = a and |dy| = b.
     static int shape_distance(const point* a, const point* b);
 
-    struct node {
-        point* p;
-        node* next;
-    };
-
 private:
     static constexpr int n_words = 12;
-    node* head_ = nullptr;
-    node* cursor_ = nullptr;
+    // Most sets (a string's liberties, a move list) are small: their members
+    // live in the set itself, larger ones in a recycled buffer.
+    static constexpr int inline_capacity = 8;
     int32_t bits_[n_words] = {};
     int count_ = 0;
+    int cursor_ = 0;  // index in the list of the point next() returns
+    int capacity_ = inline_capacity;
+    // Oldest first, so that the front of the list is members_[count_ - 1]
+    // and add() appends.
+    point** members_ = inline_;
+    point* inline_[inline_capacity];
 
+    point* at(int index) const { return members_[count_ - 1 - index]; }
+    void reserve(int n);
+    void release();
     void copy_from(const point_set& other);
 };

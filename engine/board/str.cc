@@ -41,14 +41,22 @@ void str::set_release_hook(release_hook hook) { g_release_hook = hook; }
 
 template <class F>
 void str::for_adjacent_strings(int c, F f) {
-    std::vector<str*> seen;
-    for (point* p : stones.to_vector()) {
+    // The strings met so far: a handful, so they are kept on the stack.
+    constexpr int on_stack = 24;
+    str* seen[on_stack];
+    int n_seen = 0;
+    std::vector<str*> more;
+    for (point* p : stones) {
         for (int k = 0; k < p->n_neighbours; ++k) {
-            point* q = p->neighbours[k];
-            if (q->colour != c || q->str_ptr == nullptr || q->str_ptr == this) continue;
-            if (contains(seen, q->str_ptr)) continue;
-            seen.push_back(q->str_ptr);
-            f(q->str_ptr);
+            str* s = p->neighbours[k]->str_ptr;
+            if (p->neighbours[k]->colour != c || s == nullptr || s == this) continue;
+            if (std::find(seen, seen + n_seen, s) != seen + n_seen || contains(more, s)) continue;
+            if (n_seen < on_stack) {
+                seen[n_seen++] = s;
+            } else {
+                more.push_back(s);
+            }
+            f(s);
         }
     }
 }
@@ -134,7 +142,7 @@ bool str::is_current() { return !stones.empty() && stones.first()->str_ptr == th
 
 point* str::lowest_stone() const {
     point* lowest = nullptr;
-    for (point* p : stones.to_vector()) {
+    for (point* p : stones) {
         if (lowest == nullptr || p->index < lowest->index) lowest = p;
     }
     return lowest;
@@ -242,8 +250,8 @@ int str::distance(const str* other) const {
     if (other == this) diag::print("error self dis ");
     if (stones.empty() || other->stones.empty()) return 1000;
     int best = 1000;
-    for (point* p : stones.to_vector()) {
-        for (point* q : other->stones.to_vector()) {
+    for (point* p : stones) {
+        for (point* q : other->stones) {
             best = std::min(best, point_set::shape_distance(p, q));
         }
     }
@@ -279,12 +287,12 @@ int str::check(const char* label) {
     if (stones.empty()) return 0;
     board* e = stones.first()->owner_board;
     point_set expected;
-    for (point* p : stones.to_vector()) {
+    for (point* p : stones) {
         for (int k = 0; k < p->n_neighbours; ++k) {
             if (p->neighbours[k]->colour == 0) expected.add(p->neighbours[k]);
         }
     }
-    for (point* l : liberties.to_vector()) {
+    for (point* l : liberties) {
         if (l->colour != 0) {
             e->print_board();
             diag::print("str check error %s\n", label);
