@@ -42,6 +42,9 @@ TEST(TranspositionTable, FindsOnlyTheSamePositionAndKeepsEntriesInPlace) {
     EXPECT_EQ(table.find(k.two_stones)->words[position_key::hash_base_word],
               k.two_stones.hash_base());
     EXPECT_EQ(table.find(k.empty)->hash_base(), 0);
+    // A position stored twice is found as the newer copy.
+    position_key* again = table.insert(k.one_stone);
+    EXPECT_EQ(table.find(query), again);
 }
 
 TEST(TranspositionTable, SameStonesAtAnotherMoveCountAreAnotherPosition) {

@@ -1,5 +1,7 @@
 #include "engine/reading/transposition_table.h"
 
+#include <algorithm>
+
 #include "engine/base/diagnostics.h"
 
 namespace {
@@ -36,8 +38,11 @@ int transposition_table::largest() {
 }
 
 position_key* transposition_table::find(const position_key& key) {
-    for (position_key& entry : buckets_[key.bucket()].entries) {
-        if (position_key::same_position(entry, key)) return &entry;
+    const auto& index = buckets_[key.bucket()].index;
+    for (auto it = index.rbegin(); it != index.rend(); ++it) {
+        if (it->first == key.hash_base() && position_key::same_position(*it->second, key)) {
+            return it->second;
+        }
     }
     return nullptr;
 }
@@ -45,7 +50,7 @@ position_key* transposition_table::find(const position_key& key) {
 position_key* transposition_table::insert(const position_key& key) {
     bucket& b = buckets_[key.bucket()];
     b.entries.push_front(key);
-    ++b.count;
+    b.index.emplace_back(key.hash_base(), &b.entries.front());
     return &b.entries.front();
 }
 
@@ -55,13 +60,15 @@ bool transposition_table::is_decided(const position_key& entry) {
 
 void transposition_table::purge_undecided() {
     for (bucket& b : buckets_) {
-        b.count -= static_cast<int>(
-            b.entries.remove_if([](const position_key& entry) { return !is_decided(entry); }));
+        b.entries.remove_if([](const position_key& entry) { return !is_decided(entry); });
+        b.index.clear();
+        for (position_key& entry : b.entries) b.index.emplace_back(entry.hash_base(), &entry);
+        std::reverse(b.index.begin(), b.index.end());
     }
 }
 
 int transposition_table::count() const {
     int n = 0;
-    for (const bucket& b : buckets_) n += b.count;
+    for (const bucket& b : buckets_) n += static_cast<int>(b.index.size());
     return n;
 }

@@ -6,6 +6,8 @@
 
 #include <array>
 #include <forward_list>
+#include <utility>
+#include <vector>
 
 #include "engine/board/position_key.h"
 
@@ -35,7 +37,10 @@ class transposition_table {
   private:
     struct bucket {
         std::forward_list<position_key> entries;  // newest first
-        int count = 0;
+        // The hash base and the address of every entry, oldest first: a
+        // search reads these contiguous pairs rather than walking the
+        // scattered entries, and meets them in the same order.
+        std::vector<std::pair<int32_t, position_key*>> index;
     };
     std::array<bucket, position_key::n_buckets> buckets_;
 
