@@ -47,17 +47,6 @@ struct stretch {
     tally lookup;
 };
 
-std::vector<std::string> sgf_files(const std::string& dir) {
-    std::vector<std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".sgf") {
-            files.push_back(entry.path().string());
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
 bool usable(const sgf_record& game) {
     return game.size == 19 && game.handicap == 0 && game.setup.empty() && !game.moves.empty();
 }
@@ -108,7 +97,7 @@ int run(const std::vector<std::string>& args) {
     stretch stretches[2];
     for (stretch& s : stretches) s.libraries.resize(e.joseki_libraries.size());
     int used = 0;
-    for (const std::string& file : sgf_files(games_dir)) {
+    for (const std::string& file : train::sgf_files_under(games_dir)) {
         if (used == games) break;
         sgf_record game;
         std::string why;

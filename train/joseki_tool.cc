@@ -29,22 +29,12 @@
 #include "game/sgf_record.h"
 #include "train/joseki_mining.h"
 #include "train/tool.h"
+#include "train/tool_support.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using joseki_mining::plan;
-
-std::vector<std::string> game_files(const std::string& dir) {
-    std::vector<std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-        if (entry.is_regular_file() && entry.path().extension() == ".sgf") {
-            files.push_back(entry.path().string());
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 // Sends the engine's messages nowhere while it lives.
 class quiet_diagnostics {
@@ -148,7 +138,7 @@ int run(const std::vector<std::string>& args) {
         return 1;
     }
     fs::create_directories(out);
-    const std::vector<std::string> files = game_files(games);
+    const std::vector<std::string> files = train::sgf_files_under(games);
 
     // Besides the libraries' messages, the engines' guard against leaked
     // strings counts those of all the miner's engines together, and speaks

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "engine/base/diagnostics.h"
 
@@ -88,6 +89,17 @@ bool option_parser::parse(const std::vector<std::string>& args) const {
 void silence_engine() {
     static std::FILE* null = std::fopen("/dev/null", "w");
     diag::set_out(null != nullptr ? null : stderr);
+}
+
+std::vector<std::string> sgf_files_under(const std::string& dir) {
+    std::vector<std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
+        if (entry.is_regular_file() && entry.path().extension() == ".sgf") {
+            files.push_back(entry.path().string());
+        }
+    }
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 std::vector<double> weights_of(neural_net& net) {

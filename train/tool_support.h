@@ -48,6 +48,9 @@ class stopwatch {
 // report: they go nowhere.
 void silence_engine();
 
+// Every .sgf file below dir, in sorted order.
+std::vector<std::string> sgf_files_under(const std::string& dir);
+
 // All weights of a network in one vector (incoming, then outgoing), and
 // back; setting an empty vector zeroes them.
 std::vector<double> weights_of(neural_net& net);
