@@ -55,11 +55,9 @@ void point_set::reserve(int n) {
     const int k = size_class(n);
     point** bigger = take_buffer(k);
     std::copy(members_, members_ + count_, bigger);
-    const int kept = count_;
     release();
     members_ = bigger;
     capacity_ = 16 << k;
-    count_ = kept;
 }
 
 void point_set::copy_from(const point_set& other) {
@@ -119,11 +117,11 @@ void point_set::clear() {
 }
 
 void point_set::print(FILE* file) const {
-    for (int i = 0; i < count_; ++i) at(i)->print(file);
+    for (point* p : *this) p->print(file);
 }
 
 void point_set::add_all(const point_set& other) {
-    for (int i = 0; i < other.count_; ++i) add(other.at(i));
+    for (point* p : other) add(p);
     cursor_ = 0;
 }
 
@@ -138,8 +136,8 @@ int point_set::intersects(point_set& other) {
     point_set& walked = other.count_ < count_ ? other : *this;
     const point_set& tested = &walked == this ? other : *this;
     walked.rewind();
-    for (int i = 0; i < walked.count_; ++i) {
-        if (tested.contains(walked.at(i))) return 1;
+    for (point* p : walked) {
+        if (tested.contains(p)) return 1;
     }
     return 0;
 }
@@ -173,20 +171,20 @@ void point_set::truncate(int n) {
 
 int point_set::count_colour(int colour) const {
     int k = 0;
-    for (int i = 0; i < count_; ++i) k += at(i)->colour == colour;
+    for (point* p : *this) k += p->colour == colour;
     return k;
 }
 
 int point_set::count_stones() const {
     int k = 0;
-    for (int i = 0; i < count_; ++i) k += at(i)->colour != 0;
+    for (point* p : *this) k += p->colour != 0;
     return k;
 }
 
 int point_set::has_stone() {
     rewind();
-    for (int i = 0; i < count_; ++i) {
-        if (at(i)->colour != 0) return 1;
+    for (point* p : *this) {
+        if (p->colour != 0) return 1;
     }
     return 0;
 }
@@ -200,7 +198,7 @@ int point_set::shape_distance(const point* a, const point* b) {
 int point_set::distance_to(const point* q) const {
     if (count_ == 0) return 1000;
     int best = 1000;
-    for (int i = 0; i < count_; ++i) best = std::min(best, shape_distance(at(i), q));
+    for (point* p : *this) best = std::min(best, shape_distance(p, q));
     return std::max(best, 0);
 }
 
@@ -224,8 +222,7 @@ int point_set::is_connected() const {
 }
 
 void point_set::split_by_neighbours(point_set out[5]) const {
-    for (int i = 0; i < count_; ++i) {
-        point* p = at(i);
+    for (point* p : *this) {
         int k = 0;
         for (int j = 0; j < p->n_neighbours; ++j) k += contains(p->neighbours[j]);
         out[k].add(p);
@@ -248,8 +245,7 @@ void point_set::sort() {
     static std::vector<tree_node> tree;
     static std::vector<int> stack;
     tree.clear();
-    for (int i = 0; i < count_; ++i) {
-        point* p = at(i);
+    for (point* p : *this) {
         tree.push_back({p});
         int added = static_cast<int>(tree.size()) - 1;
         if (added == 0) continue;
@@ -279,13 +275,10 @@ void point_set::sort() {
 }
 
 void point_set::sort_by_score() {
-    for (int i = 0; i < count_; ++i) members_[i]->sort_key = -members_[i]->score;
+    for (point* p : *this) p->sort_key = -p->score;
     sort();
 }
 
 std::vector<point*> point_set::to_vector() const {
-    std::vector<point*> members;
-    members.reserve(count_);
-    for (int i = 0; i < count_; ++i) members.push_back(at(i));
-    return members;
+    return std::vector<point*>(begin(), end());
 }

@@ -41,21 +41,13 @@ void str::set_release_hook(release_hook hook) { g_release_hook = hook; }
 
 template <class F>
 void str::for_adjacent_strings(int c, F f) {
-    // The strings met so far: a handful, so they are kept on the stack.
-    constexpr int on_stack = 24;
-    str* seen[on_stack];
-    int n_seen = 0;
-    std::vector<str*> more;
+    std::vector<str*> seen;
     for (point* p : stones) {
         for (int k = 0; k < p->n_neighbours; ++k) {
             str* s = p->neighbours[k]->str_ptr;
             if (p->neighbours[k]->colour != c || s == nullptr || s == this) continue;
-            if (std::find(seen, seen + n_seen, s) != seen + n_seen || contains(more, s)) continue;
-            if (n_seen < on_stack) {
-                seen[n_seen++] = s;
-            } else {
-                more.push_back(s);
-            }
+            if (contains(seen, s)) continue;
+            seen.push_back(s);
             f(s);
         }
     }
