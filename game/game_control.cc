@@ -285,8 +285,9 @@ void game_control::announce_game_over() {
 
 // --- files --------------------------------------------------------------
 
-std::string game_control::save_text() {
+std::string game_control::save_text(const sgf_clock& clock) {
     sgf_settings s = record_settings();
+    s.clock = clock;
     // The estimate evaluates the whole board: only a finished game needs it.
     if (game_.is_over()) s.score = score();
     return write_sgf(game_, s);
@@ -303,8 +304,8 @@ sgf_settings game_control::record_settings() const {
     return s;
 }
 
-bool game_control::save_file(const std::string& file_name) {
-    const std::string refused = write_file_whole(file_name, save_text());
+bool game_control::save_file(const std::string& file_name, const sgf_clock& clock) {
+    const std::string refused = write_file_whole(file_name, save_text(clock));
     if (!refused.empty()) {
         ui_.message_box("Cannot save the file " + file_name + ": " + refused + ".");
         return false;

@@ -143,12 +143,13 @@ class game_control {
     static std::string game_over_message(double score);
 
     // --- files ----------------------------------------------------------
-    std::string save_text();
+    // The clock, when the game was played under one, goes into the record.
+    std::string save_text(const sgf_clock& clock = {});
     // The settings a saved file records, the result aside.
     sgf_settings record_settings() const;
     // Writes the game; false, with the reason shown and the old file and the
     // modified state untouched, when the file cannot be written.
-    bool save_file(const std::string& file_name);
+    bool save_file(const std::string& file_name, const sgf_clock& clock = {});
     // Reads a whole file's contents as the game; false, with a message and
     // the current game, settings and modified state untouched, when refused.
     bool load_text(const std::string& file_contents);

@@ -21,12 +21,12 @@ std::string format(const char* pattern, ...) {
     return buffer;
 }
 
-// "%f" without the locale: a desktop toolkit may have switched the C
+// "%.*f" without the locale: a desktop toolkit may have switched the C
 // library to a decimal comma, which no SGF reader accepts.
-std::string fixed6(double value) {
+std::string fixed(double value, int decimals) {
     char buffer[128];
     const auto end =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 6);
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
     return std::string(buffer, end.ptr);
 }
 
@@ -36,10 +36,29 @@ std::string point_text(const point* p) {
     return coord::sgf_point(p->x, p->y);
 }
 
+std::string clock_limits(const sgf_clock& clock) {
+    if (clock.main_time < 0) return "";
+    std::string text = "TM[" + std::to_string(clock.main_time) + "]";
+    if (clock.byo_yomi > 0 && clock.stones > 0) {
+        text += format("OT[%d/%d Canadian]", clock.stones, clock.byo_yomi);
+    }
+    return text + "\n";
+}
+
+// BL/WL and, in byo-yomi, OB/OW: the mover's clock after move i.
+std::string time_left_after(const sgf_clock& clock, int i, int colour) {
+    if (i >= static_cast<int>(clock.after_move.size())) return "";
+    const sgf_clock::time_left& left = clock.after_move[i];
+    if (left.seconds < 0) return "";
+    std::string text = (colour == 1 ? "BL[" : "WL[") + fixed(left.seconds, 1) + "]";
+    if (left.stones > 0) text += (colour == 1 ? "OB[" : "OW[") + std::to_string(left.stones) + "]";
+    return text;
+}
+
 std::string result_line(double score) {
-    if (score > 0.001) return "RE[B+" + fixed6(score) + "]\n";
+    if (score > 0.001) return "RE[B+" + fixed(score, 6) + "]\n";
     if (score >= -0.001) return "RE[0]\n";
-    return "RE[W+" + fixed6(-score) + "]\n";
+    return "RE[W+" + fixed(-score, 6) + "]\n";
 }
 
 }  // namespace
@@ -60,7 +79,8 @@ std::string write_sgf(const Game& game, const sgf_settings& s) {
     std::string out = format("(;FF[4]GM[1]SZ[%d]AP[WinKirvo:%d.%d]\n", 19, 0, 95);
     out += "PB[" + sgf_player_text(s.black) + "]\n";
     out += "PW[" + sgf_player_text(s.white) + "]\n";
-    out += "HA[" + std::to_string(s.handicap) + "]KM[" + fixed6(s.komi) + "]\n";
+    out += "HA[" + std::to_string(s.handicap) + "]KM[" + fixed(s.komi, 6) + "]\n";
+    out += clock_limits(s.clock);
     if (s.handicap > 0) {
         out += "AB";
         for (int i = 0; i < handicap_end; ++i) {
@@ -90,6 +110,7 @@ std::string write_sgf(const Game& game, const sgf_settings& s) {
     for (int i = setup_end; i < end; ++i) {
         const move_record& r = e.move_stack[i];
         out += (r.colour == 1 ? ";B[" : ";W[") + point_text(r.where) + "]";
+        out += time_left_after(s.clock, i, r.colour);
         if ((i - setup_end + 1) % 10 == 0) out += "\n";
     }
     out += ")\n";

@@ -5,10 +5,24 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "game/game_settings.h"
 
 class Game;
+
+// A game played under a clock: its limits in the root node, and in each
+// move's node the mover's time left after the move, where it is known.
+struct sgf_clock {
+    int main_time = -1;  // seconds; below 0 the game had no clock
+    int byo_yomi = 0;    // Canadian: a period of byo_yomi seconds for stones moves
+    int stones = 0;
+    struct time_left {
+        double seconds = -1.0;  // below 0: not known
+        int stones = 0;         // still to play in the byo-yomi period; 0 in main time
+    };
+    std::vector<time_left> after_move;  // by move-stack entry
+};
 
 struct sgf_settings {
     int handicap = 0;      // the first stack entries are the handicap stones
@@ -23,6 +37,7 @@ struct sgf_settings {
     // passes kept, no result), when its score cannot be trusted.
     int moves = -1;
     bool keep_open = false;
+    sgf_clock clock;
 };
 
 // "WinKirvo:0.95:10:8:4" for a computer player, "Human Player" otherwise.

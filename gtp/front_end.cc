@@ -36,6 +36,8 @@ void gtp_front_end::session_settings() {
     apply_depths();
     for (const int colour : {1, -1}) set_computer(colour, false);
     entries_per_play_.clear();
+    time_after_move_.clear();
+    clock_.restart();
 }
 
 void gtp_front_end::set_computer(int colour, bool computer) {
@@ -143,6 +145,8 @@ std::string gtp_front_end::undo() {
     }
     for (int i = 0; i < entries; ++i) control_.undo();
     if (!entries_per_play_.empty()) entries_per_play_.pop_back();
+    const std::size_t entries_left = control_.game().eng().no_moves;
+    if (time_after_move_.size() > entries_left) time_after_move_.resize(entries_left);
     return "";
 }
 
@@ -249,11 +253,17 @@ std::string gtp_front_end::loadsgf(const arguments& a) {
     return control_.side() == 1 ? "black" : "white";
 }
 
+sgf_clock gtp_front_end::record_clock() const {
+    sgf_clock clock = clock_.limits();
+    clock.after_move = time_after_move_;
+    return clock;
+}
+
 std::string gtp_front_end::printsgf(const arguments& a) {
     if (a.size() == 1) {
-        if (!control_.save_file(a.word(0))) throw failure("cannot save file");
+        if (!control_.save_file(a.word(0), record_clock())) throw failure("cannot save file");
         return "";
     }
     a.require(0);
-    return control_.save_text();
+    return control_.save_text(record_clock());
 }

@@ -45,6 +45,9 @@ class gtp_front_end {
     // For each play since the game began, the entries it added to the
     // record: 2 when a pass for the other colour had to come first.
     std::vector<int> entries_per_play_;
+    // By record entry, the computer's time left after its moves (unknown for
+    // the other entries); what printsgf writes when there is a clock.
+    std::vector<sgf_clock::time_left> time_after_move_;
 
     void register_commands();
     void register_analysis_commands();
@@ -69,10 +72,12 @@ class gtp_front_end {
     std::string list_stones(const gtp::arguments& a);
     std::string loadsgf(const gtp::arguments& a);
     std::string printsgf(const gtp::arguments& a);
+    sgf_clock record_clock() const;
     // The computer's moves: genmove, and its two variants (the move taken
     // back at once; no pass while the engine sees dead enemy stones).
     enum class generation { play, take_back, cleanup };
     std::string genmove(const gtp::arguments& a, generation kind);
+    void record_time(int colour, double seconds);
     std::optional<board_point> cleanup_move(int colour);
     std::string final_score();
     std::string final_status_list(const gtp::arguments& a);

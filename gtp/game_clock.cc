@@ -13,14 +13,45 @@ constexpr double main_time_moves = 40.0;
 
 void game_clock::settings(int main_time, int byo_yomi, int stones) {
     limited_ = !(byo_yomi > 0 && stones == 0);
+    main_time_ = main_time;
     byo_yomi_ = byo_yomi;
     byo_yomi_stones_ = stones;
-    const remaining start = main_time > 0 ? remaining{main_time, 0} : remaining{byo_yomi, stones};
-    black_ = white_ = start;
+    restart();
+}
+
+void game_clock::restart() {
+    black_ = white_ = main_time_ > 0 ? remaining{static_cast<double>(main_time_), 0} : new_period();
 }
 
 void game_clock::left(int colour, int seconds, int stones) {
-    (colour == 1 ? black_ : white_) = remaining{seconds, stones};
+    of(colour) = remaining{static_cast<double>(seconds), stones};
+}
+
+void game_clock::spend(int colour, double seconds) {
+    if (!limited_) return;
+    remaining& r = of(colour);
+    r.seconds -= seconds;
+    if (r.stones == 0 && r.seconds < 0 && byo_yomi_stones_ > 0) {
+        // The move that used up the main time is the period's first.
+        r = remaining{byo_yomi_ + r.seconds, byo_yomi_stones_};
+    }
+    r.seconds = std::max(r.seconds, 0.0);
+    if (r.stones > 0 && --r.stones == 0) r = new_period();
+}
+
+sgf_clock::time_left game_clock::time_left(int colour) const {
+    if (!limited_) return {};
+    return {of(colour).seconds, of(colour).stones};
+}
+
+sgf_clock game_clock::limits() const {
+    sgf_clock clock;
+    if (limited_) {
+        clock.main_time = main_time_;
+        clock.byo_yomi = byo_yomi_;
+        clock.stones = byo_yomi_stones_;
+    }
+    return clock;
 }
 
 double game_clock::move_budget(int colour) const {

@@ -3,6 +3,7 @@
 // and the time commands: under a clock the reading depths of each move are
 // capped by the time there is for it.
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -46,6 +47,7 @@ void gtp_front_end::register_move_commands() {
 std::string gtp_front_end::genmove(const arguments& a, generation kind) {
     a.require(1);
     const int colour = a.colour(0);
+    const auto start = std::chrono::steady_clock::now();
     ui_.message.clear();
     // A taken-back move also gives back the random numbers it drew: only
     // what the engine learnt about the points remains of it.
@@ -72,8 +74,17 @@ std::string gtp_front_end::genmove(const arguments& a, generation kind) {
         random_generator() = random_before;
     } else {
         set_computer(colour, true);
+        record_time(colour, std::chrono::duration<double>(std::chrono::steady_clock::now() - start)
+                                .count());
     }
     return reply;
+}
+
+void gtp_front_end::record_time(int colour, double seconds) {
+    clock_.spend(colour, seconds);
+    const std::size_t entries = control_.game().eng().no_moves;
+    time_after_move_.resize(entries);
+    time_after_move_.back() = clock_.time_left(colour);
 }
 
 // In place of the pass just played: a move that captures stones the engine

@@ -153,6 +153,49 @@ TEST(GameClock, TheTimeForAMoveCapsItsDepths) {
     EXPECT_EQ(depths(5.0), "3 8 4");
 }
 
+TEST(GameClock, RunsOnByItsOwnMovesIntoByoYomi) {
+    game_clock clock;
+    clock.settings(10, 30, 2);
+    clock.spend(1, 4.0);
+    EXPECT_DOUBLE_EQ(clock.time_left(1).seconds, 6.0);
+    clock.spend(1, 8.0);  // uses up the main time: the period's first stone
+    EXPECT_DOUBLE_EQ(clock.time_left(1).seconds, 28.0);
+    EXPECT_EQ(clock.time_left(1).stones, 1);
+    EXPECT_DOUBLE_EQ(clock.move_budget(1), 28.0);
+    clock.spend(1, 5.0);  // the period played out: a new one begins
+    EXPECT_DOUBLE_EQ(clock.time_left(1).seconds, 30.0);
+    EXPECT_EQ(clock.time_left(1).stones, 2);
+    EXPECT_DOUBLE_EQ(clock.time_left(-1).seconds, 10.0);
+    clock.restart();
+    EXPECT_DOUBLE_EQ(clock.time_left(1).seconds, 10.0);
+    EXPECT_EQ(clock.limits().main_time, 10);
+
+    clock.settings(5, 0, 0);  // absolute time runs out at zero
+    clock.spend(-1, 7.0);
+    EXPECT_DOUBLE_EQ(clock.time_left(-1).seconds, 0.0);
+    clock.settings(0, 60, 0);  // no clock: nothing to record
+    EXPECT_LT(clock.time_left(1).seconds, 0.0);
+    EXPECT_LT(clock.limits().main_time, 0);
+}
+
+TEST_F(Genmove, TheRecordShowsTheClock) {
+    ok("time_settings 600 30 5");
+    ok("play b D4");
+    ok("genmove w");
+    ok("play b Q16");
+    ok("genmove w");
+    ok("undo");
+    std::string record = ok("printsgf");
+    EXPECT_NE(record.find("TM[600]OT[5/30 Canadian]\n"), std::string::npos) << record;
+    EXPECT_NE(record.find(";B[dp];W[") , std::string::npos) << record;
+    EXPECT_NE(record.find("]WL[5"), std::string::npos) << record;  // 599.x or less
+    EXPECT_EQ(record.find("BL["), std::string::npos);  // the other side's time is not known
+    EXPECT_EQ(record.find("WL[", record.find("WL[") + 1), std::string::npos);  // undone
+    ok("clear_board");
+    ok("time_settings 0 60 0");
+    EXPECT_EQ(ok("printsgf").find("TM["), std::string::npos);
+}
+
 TEST_F(Genmove, FinalStatusListSplitsTheStones) {
     play_dead_white_pair();
     EXPECT_EQ(ok("final_status_list dead"), "D3 D2");

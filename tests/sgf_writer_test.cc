@@ -3,6 +3,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "game/sgf_record.h"
 #include "game/sgf_writer.h"
 
 namespace {
@@ -103,6 +104,27 @@ TEST(SgfWriter, HandicapOnOneLineAndSetupStonesTenToALine) {
               ";AB[as]AW[bs]AB[cs]AW[ds]AB[es]AW[fs]AB[gs]AW[hs]AB[is]AW[js]\n"
               "AB[ks]AW[ls]\n"
               ";W[jj])\n");
+}
+
+TEST(SgfWriter, ClockLimitsAndTheTimeLeftAfterMoves) {
+    Game g;
+    g.new_game(0, 0, false);
+    g.play_point_text("dd", 1);
+    g.play_point_text("pp", -1);
+    g.play_point_text("dp", 1);
+    sgf_settings s = even_game();
+    s.clock = {300, 30, 5, {{287.25, 0}, {}, {12.0, 3}}};
+    const std::string text = write_sgf(g, s);
+    EXPECT_NE(text.find("KM[5.500000]\nTM[300]OT[5/30 Canadian]\nPL[B]\n"
+                        ";B[dd]BL[287.2];W[pp];B[dp]BL[12.0]OB[3])\n"),
+              std::string::npos)
+        << text;
+    s.clock = {60, 0, 0, {{-1.0, 0}, {59.5, 0}}};  // absolute time
+    EXPECT_NE(write_sgf(g, s).find("TM[60]\nPL[B]\n;B[dd];W[pp]WL[59.5];B[dp])"),
+              std::string::npos);
+    sgf_record record;
+    std::string why;
+    EXPECT_TRUE(read_sgf_record(text, record, why)) << why;
 }
 
 TEST(SgfWriter, PlayerTexts) {

@@ -13,7 +13,8 @@ side whose time runs out loses.  "{game}" in a command line is replaced by the
 game's number (a different seed for every game).  Each result is printed as
 the game ends; then the win rate with its Wilson 95% interval and the median
 and 90th-percentile seconds per move of both sides.  The records are written
-as DIR/game-NN.sgf.
+as DIR/game-NN.sgf, and the engine's own record (printsgf) as
+DIR/game-NN-engine.sgf.
 """
 import argparse
 import math
@@ -156,6 +157,15 @@ def play_game(players, referee, args, times):
         return "?", f"{reason}, not scored: {error}", moves
 
 
+def own_record(program):
+    """The program's own record of the game (with its clock, when it keeps
+    one), or None when it cannot give one."""
+    try:
+        return program.send("printsgf") + "\n"
+    except GtpError:
+        return None
+
+
 def wilson(wins, n, z=1.96):
     if n == 0:
         return 0.0, 1.0
@@ -198,6 +208,7 @@ def main():
         players = {engine_colour: (engine, "engine"), opponent_colour: (opponent, "opponent")}
         try:
             result, reason, moves = play_game(players, referee, args, times)
+            engine_record = own_record(engine)
         finally:
             engine.close()
             opponent.close()
@@ -207,6 +218,9 @@ def main():
         names = {engine_colour: engine.name, opponent_colour: opponent.name}
         path = os.path.join(args.out, f"game-{game:02d}.sgf")
         write_sgf(path, args.size, args.komi, names["B"], names["W"], moves, result)
+        if engine_record:
+            with open(path.replace(".sgf", "-engine.sgf"), "w") as out:
+                out.write(engine_record)
         print(f"game {game:2d}: engine {engine_colour}  {result:8s} {'win ' if won else 'loss'} "
               f"{len(moves):3d} moves ({reason})  {path}", flush=True)
 
