@@ -64,17 +64,18 @@ double game_clock::move_budget(int colour) const {
 }
 
 program_options depths_for_budget(const program_options& chosen, double budget) {
-    // Seconds a move needs and the depths that then fit; at 10 8 4 the median
-    // move takes a few hundredths of a second and the longest a few seconds.
+    // Seconds a move needs and the depths that then fit. At 10 8 4 the median
+    // move takes a few hundredths of a second and the longest of thousands
+    // about half a second; a move over its budget only shortens the next ones.
     struct step {
         double seconds;
         int status, connection, life_death;
     };
     static constexpr step steps[] = {
         {20.0, max_reading_depth, max_reading_depth, max_reading_depth},
-        {5.0, 10, 8, 4},
-        {1.0, 6, 5, 3},
-        {0.25, 4, 3, 2},
+        {1.0, 10, 8, 4},
+        {0.25, 6, 5, 3},
+        {0.05, 4, 3, 2},
         {-std::numeric_limits<double>::infinity(), 2, 2, 1},
     };
     const step* s = steps;

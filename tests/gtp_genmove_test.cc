@@ -145,8 +145,9 @@ TEST(GameClock, TheTimeForAMoveCapsItsDepths) {
     EXPECT_EQ(depths(std::numeric_limits<double>::infinity()), "20 16 8");
     EXPECT_EQ(depths(20.0), "20 16 8");
     EXPECT_EQ(depths(19.9), "10 8 4");
-    EXPECT_EQ(depths(1.0), "6 5 3");
-    EXPECT_EQ(depths(0.3), "4 3 2");
+    EXPECT_EQ(depths(1.0), "10 8 4");
+    EXPECT_EQ(depths(0.9), "6 5 3");
+    EXPECT_EQ(depths(0.1), "4 3 2");
     EXPECT_EQ(depths(0.0), "2 2 1");
     EXPECT_EQ(depths(-3.0), "2 2 1");
     deep.status_depth = 3;  // never deeper than chosen
