@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 
 #include "game/game.h"
@@ -15,11 +16,19 @@ sgf_settings even_game() {
     return s;
 }
 
+// Plays the moves on g, colours alternating from Black.
+void play_alternating(Game& g, std::initializer_list<const char*> moves) {
+    int colour = 1;
+    for (const char* move : moves) {
+        g.play_point_text(move, colour);
+        colour = -colour;
+    }
+}
+
 TEST(SgfWriter, TwoMovesOfTheDefaultGame) {
     Game g;
     g.new_game(0, 0, false);
-    g.play_point_text("dd", 1);
-    g.play_point_text("pp", -1);
+    play_alternating(g, {"dd", "pp"});
     EXPECT_EQ(write_sgf(g, even_game()),
               "(;FF[4]GM[1]SZ[19]AP[WinKirvo:0.95]\n"
               "PB[WinKirvo:0.95:10:8:4]\n"
@@ -48,9 +57,7 @@ TEST(SgfWriter, TenMovesToALine) {
 TEST(SgfWriter, FinishedGameWritesTheResultInsteadOfTheClosingPasses) {
     Game g;
     g.new_game(0, 0, false);
-    g.play_point_text("dd", 1);
-    g.play_point_text("tt", -1);
-    g.play_point_text("tt", 1);
+    play_alternating(g, {"dd", "tt", "tt"});
     sgf_settings s = even_game();
     s.score = 0.0;  // a score of exactly the komi
     const std::string draw = write_sgf(g, s);
@@ -67,10 +74,7 @@ TEST(SgfWriter, FinishedGameWritesTheResultInsteadOfTheClosingPasses) {
 TEST(SgfWriter, KomiSignPassesAndUndoneMoves) {
     Game g;
     g.new_game(0, 0, false);
-    g.play_point_text("dd", 1);
-    g.play_point_text("tt", -1);
-    g.play_point_text("pp", 1);
-    g.play_point_text("dp", -1);
+    play_alternating(g, {"dd", "tt", "pp", "dp"});
     g.undo();
     sgf_settings s = even_game();
     s.komi = -0.5f;
@@ -109,9 +113,7 @@ TEST(SgfWriter, HandicapOnOneLineAndSetupStonesTenToALine) {
 TEST(SgfWriter, ClockLimitsAndTheTimeLeftAfterMoves) {
     Game g;
     g.new_game(0, 0, false);
-    g.play_point_text("dd", 1);
-    g.play_point_text("pp", -1);
-    g.play_point_text("dp", 1);
+    play_alternating(g, {"dd", "pp", "dp"});
     sgf_settings s = even_game();
     s.clock = {300, 30, 5, {{287.25, 0}, {}, {12.0, 3}}};
     const std::string text = write_sgf(g, s);
