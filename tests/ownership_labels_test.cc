@@ -282,6 +282,16 @@ TEST_F(GameSelection, ToolsChooseFromTheLabelsFileAsSelectionDoes) {
     EXPECT_EQ(names(chosen.train), names(direct.train));
     EXPECT_EQ(e_.no_moves, 0);
 
+    // Own games only add training games, every usable one.
+    o.own_games_dir = o.games_dir;
+    o.own_labels = o.labels;
+    ASSERT_TRUE(train::choose_games(e_, o, "test", chosen));
+    EXPECT_EQ(names(chosen.held_out), names(direct.held_out));
+    EXPECT_EQ(chosen.train.size(), 3u + 6u);
+    o.own_labels = dir_.path("missing.tsv");
+    EXPECT_FALSE(train::choose_games(e_, o, "test", chosen));
+    o.own_games_dir = o.own_labels = "";
+
     // Every game held out leaves none to learn from.
     o.held_out_games = 6;
     EXPECT_FALSE(train::choose_games(e_, o, "test", chosen));
@@ -319,6 +329,8 @@ TEST(LabelledOptions, ValuesInRangeOrRefused) {
                                                {"--epochs", "0"},
                                                {"--rate", "0"},
                                                {"--depth", "3"},
+                                               {"--own-games", "own"},
+                                               {"--own-labels", "own.tsv"},
                                                {"extra"}}) {
         train::labelled_options fresh(800, 30, 0.02);
         args = paths;

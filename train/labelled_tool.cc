@@ -1,12 +1,13 @@
 #include "train/labelled_tool.h"
 
+#include <climits>
 #include <cstdio>
 #include <filesystem>
 
 namespace train {
 
 const char* const labelled_options::usage =
-    "--games DIR --labels FILE [--out-dir DIR] [--train-games N] [--held-out-games N]"
+    "--games DIR --labels FILE [--own-games DIR --own-labels FILE] [--out-dir DIR] [--train-games N] [--held-out-games N]"
     " [--first K] [--every K] [--status-depth D] [--connection-depth D] [--life-death-depth D]"
     " [--epochs N] [--rate R] [--seed S]";
 
@@ -14,6 +15,8 @@ bool labelled_options::parse(const std::vector<std::string>& args) {
     option_parser p;
     p.option("games", games_dir);
     p.option("labels", labels);
+    p.option("own-games", own_games_dir);
+    p.option("own-labels", own_labels);
     p.option("out-dir", out_dir);
     p.option("train-games", train_games);
     p.option("held-out-games", held_out_games);
@@ -25,25 +28,47 @@ bool labelled_options::parse(const std::vector<std::string>& args) {
     p.option("epochs", epochs);
     p.option("rate", rate);
     p.option("seed", seed);
-    return p.parse(args) && !games_dir.empty() && !labels.empty() && train_games > 0 &&
+    return p.parse(args) && !games_dir.empty() && !labels.empty() &&
+           own_games_dir.empty() == own_labels.empty() && train_games > 0 &&
            held_out_games > 0 && positions.first >= 0 && positions.every > 0 && epochs > 0 &&
            rate > 0;
 }
 
-bool choose_games(engine& e, const labelled_options& o, const char* tool, game_split& games) {
+namespace {
+
+bool read_labels(const std::string& path, const char* tool, std::vector<final_ownership>& lines,
+                 int& bad_lines) {
+    lines = read_ownership_file(path, bad_lines);
+    if (!lines.empty()) return true;
+    std::fprintf(stderr, "%s: no labels in %s\n", tool, path.c_str());
+    return false;
+}
+
+// Every usable own game goes to the training games.
+bool add_own_games(engine& e, const labelled_options& o, const char* tool, game_split& games) {
+    std::vector<final_ownership> lines;
     int bad_lines = 0;
-    std::vector<final_ownership> lines = read_ownership_file(o.labels, bad_lines);
-    if (lines.empty()) {
-        std::fprintf(stderr, "%s: no labels in %s\n", tool, o.labels.c_str());
-        return false;
-    }
+    if (!read_labels(o.own_labels, tool, lines, bad_lines)) return false;
+    game_split own = select_games(e, std::move(lines), o.own_games_dir, INT_MAX, 0, o.seed);
+    std::printf("own games: ");
+    print_selection(own.counts, bad_lines);
+    for (labelled_game& g : own.train) games.train.push_back(std::move(g));
+    return true;
+}
+
+}  // namespace
+
+bool choose_games(engine& e, const labelled_options& o, const char* tool, game_split& games) {
+    std::vector<final_ownership> lines;
+    int bad_lines = 0;
+    if (!read_labels(o.labels, tool, lines, bad_lines)) return false;
     games = select_games(e, std::move(lines), o.games_dir, o.train_games, o.held_out_games, o.seed);
     print_selection(games.counts, bad_lines);
     if (games.train.empty() || games.held_out.empty()) {
         std::fprintf(stderr, "%s: not enough labelled games under %s\n", tool, o.games_dir.c_str());
         return false;
     }
-    return true;
+    return o.own_labels.empty() || add_own_games(e, o, tool, games);
 }
 
 bool have_data_files(const labelled_options& o, const char* tool,

@@ -20,6 +20,10 @@ struct labelled_options {
     // every machine: the command line names them.
     std::string games_dir;
     std::string labels;
+    // WinKirvo's own played-out games and their labels, for training only:
+    // the held-out games stay those of the collection.
+    std::string own_games_dir;
+    std::string own_labels;
     std::string out_dir = "data";
     int train_games;
     int held_out_games = 100;
@@ -32,14 +36,15 @@ struct labelled_options {
     labelled_options(int train, int epoch_count, double learning_rate)
         : train_games(train), epochs(epoch_count), rate(learning_rate) {}
 
-    // False for an unknown option, a value out of its range, or no --games
-    // or --labels.
+    // False for an unknown option, a value out of its range, no --games or
+    // --labels, or only one of --own-games and --own-labels.
     bool parse(const std::vector<std::string>& args);
     // The options as the usage line of winkirvo-train lists them.
     static const char* const usage;
 };
 
-// The labels read and the games chosen, with a line on what was kept; false,
+// The labels read and the games chosen, with a line on what was kept (and
+// one on the own games, which are all added to the training games); false,
 // with the reason on standard error under the tool's name, when nothing is
 // left to learn from or to measure on.
 bool choose_games(engine& e, const labelled_options& o, const char* tool, game_split& games);
