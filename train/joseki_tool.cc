@@ -1,6 +1,7 @@
-// winkirvo-train joseki GAMES_DIR [OUT_DIR]: mines the engine's four joseki
-// libraries from the professional games under GAMES_DIR into OUT_DIR
-// (default data), then loads them with the engine as a check.
+// winkirvo-train joseki GAMES_DIR [OUT_DIR] [--more-games DIR]: mines the
+// engine's four joseki libraries from the games under GAMES_DIR (the
+// professional games), then those under DIR (the strong amateurs' games),
+// into OUT_DIR (default data), then loads them with the engine as a check.
 //
 // Our libraries, broadest first, as the engine consults them:
 //   j_fuseki  the whole board, the first 12 moves of the games;
@@ -127,18 +128,27 @@ bool check_libraries(const std::vector<plan>& plans, const fs::path& out) {
 }
 
 int run(const std::vector<std::string>& args) {
-    if (args.empty() || args.size() > 2) {
-        std::fprintf(stderr, "usage: winkirvo-train joseki GAMES_DIR [OUT_DIR]\n");
+    std::string games, out_dir = "data", more_games;
+    train::option_parser parser;
+    parser.positional(games);
+    parser.positional(out_dir);
+    parser.option("more-games", more_games);
+    if (!parser.parse(args) || games.empty()) {
+        std::fprintf(stderr,
+                     "usage: winkirvo-train joseki GAMES_DIR [OUT_DIR] [--more-games DIR]\n");
         return 2;
     }
-    const std::string games = args[0];
-    const fs::path out = args.size() > 1 ? args[1] : "data";
-    if (!fs::is_directory(games)) {
-        std::fprintf(stderr, "no game directory %s\n", games.c_str());
-        return 1;
+    std::vector<std::string> files;
+    for (const std::string& dir : {games, more_games}) {
+        if (dir.empty()) continue;
+        if (!fs::is_directory(dir)) {
+            std::fprintf(stderr, "no game directory %s\n", dir.c_str());
+            return 1;
+        }
+        for (std::string& file : train::sgf_files_under(dir)) files.push_back(std::move(file));
     }
+    const fs::path out = out_dir;
     fs::create_directories(out);
-    const std::vector<std::string> files = train::sgf_files_under(games);
 
     // Besides the libraries' messages, the engines' guard against leaked
     // strings counts those of all the miner's engines together, and speaks
@@ -155,4 +165,7 @@ int run(const std::vector<std::string>& args) {
 }  // namespace
 
 const bool joseki_tool_registered = train::register_tool(
-    {"joseki", "GAMES_DIR [OUT_DIR]: mines the four joseki libraries into OUT_DIR (data)", run});
+    {"joseki",
+     "GAMES_DIR [OUT_DIR] [--more-games DIR]: mines the four joseki libraries from the games "
+     "under both directories into OUT_DIR (data)",
+     run});
