@@ -5,8 +5,8 @@
 # committed ones (the tools' defaults), in the order they depend on one
 # another: the reading behind the group networks' examples filters its moves
 # with the shape network, and the territory network learns on top of the
-# group networks.  The joseki libraries are mined from both collections.
-# Each tool's report goes to LOG_DIR/TOOL.log; the time each took is printed.
+# group networks.  Each tool's report goes to LOG_DIR/TOOL.log; the time each
+# took is printed.
 set -eu
 if [ $# -ne 6 ]; then
     echo "usage: build_data.sh WINKIRVO_TRAIN PRO_GAMES KGS_GAMES LABELS OUT_DIR LOG_DIR" >&2
@@ -30,7 +30,7 @@ run() {
 }
 
 run tsume "$out/tsume.dat"
-run joseki "$pro" "$out" --more-games "$kgs"
+run joseki "$pro" "$out"
 run shape "$pro" "$out/shape.dat"
 run groups --games "$kgs" --labels "$labels" --out-dir "$out"
 run territory --games "$kgs" --labels "$labels" --out-dir "$out"
