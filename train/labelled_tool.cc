@@ -7,9 +7,9 @@
 namespace train {
 
 const char* const labelled_options::usage =
-    "--games DIR --labels FILE [--own-games DIR --own-labels FILE] [--out-dir DIR] [--train-games N] [--held-out-games N]"
-    " [--first K] [--every K] [--status-depth D] [--connection-depth D] [--life-death-depth D]"
-    " [--epochs N] [--rate R] [--seed S]";
+    "--games DIR --labels FILE [--own-games DIR --own-labels FILE] [--out-dir DIR]"
+    " [--train-games N] [--held-out-games N] [--first K] [--every K] [--status-depth D]"
+    " [--connection-depth D] [--life-death-depth D] [--epochs N] [--rate R] [--seed S]";
 
 bool labelled_options::parse(const std::vector<std::string>& args) {
     option_parser p;
