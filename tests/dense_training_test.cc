@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "engine/knowledge/neural_net.h"
+#include "tests/support/data_dir.h"
 #include "train/backprop.h"
 #include "train/dense_examples.h"
 #include "train/sgd.h"
@@ -163,6 +165,18 @@ TEST(Options, PositionalsAndTypedValues) {
         {"--other", "1"},            // unknown
     };
     for (const auto& args : refused) EXPECT_FALSE(p.parse(args)) << args[0];
+}
+
+TEST(Options, GameFilesOfBothDirectoriesInTurn) {
+    test::scoped_data_dir dir;
+    for (const char* sub : {"one", "two"}) std::filesystem::create_directory(dir.path(sub));
+    for (const char* name : {"one/b.sgf", "one/a.sgf", "one/notes.txt", "two/0.sgf"})
+        dir.write(name, "(;)");
+    std::vector<std::string> files;
+    ASSERT_TRUE(train::sgf_files_in({dir.path("one"), "", dir.path("two")}, files));
+    EXPECT_EQ(files, (std::vector<std::string>{dir.path("one/a.sgf"), dir.path("one/b.sgf"),
+                                               dir.path("two/0.sgf")}));
+    EXPECT_FALSE(train::sgf_files_in({dir.path("missing")}, files));
 }
 
 TEST(PredictionFigures, AccuracyLossCorrelationCalibration) {

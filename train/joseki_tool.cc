@@ -139,14 +139,7 @@ int run(const std::vector<std::string>& args) {
         return 2;
     }
     std::vector<std::string> files;
-    for (const std::string& dir : {games, more_games}) {
-        if (dir.empty()) continue;
-        if (!fs::is_directory(dir)) {
-            std::fprintf(stderr, "no game directory %s\n", dir.c_str());
-            return 1;
-        }
-        for (std::string& file : train::sgf_files_under(dir)) files.push_back(std::move(file));
-    }
+    if (!train::sgf_files_in({games, more_games}, files)) return 1;
     const fs::path out = out_dir;
     fs::create_directories(out);
 

@@ -2,10 +2,11 @@
 // (167 inputs, 100 hidden units, 2 outputs), from professional game records.
 //
 // How it learns:
-// - The games are the SGF files under the games directory, sorted by path
-//   and shuffled with a fixed seed; the first ones are for training, the
-//   next ones are held out for the figures printed at the end.  Only 19x19
-//   records are used.
+// - The games are the SGF files under the games directory (and under
+//   --more-games), sorted by path and shuffled with a fixed seed; the first
+//   ones are for training, the next ones are held out for the figures
+//   printed at the end.  --train-games 0 trains on every game but the last
+//   ones, which are held out.  Only 19x19 records are used.
 // - Each game is replayed on an engine.  Before every stone move the
 //   engine's own feature builder and encoding (the same code that rates
 //   moves in play) describe the played point, a positive example for output
@@ -23,10 +24,12 @@
 // - On the held-out games it prints the accuracy of both outputs, the rank
 //   of the played move among all legal points as the engine's shape_eval
 //   rates them, and how many points of a middle-game position pass 0.4.
+//   --epochs 0 trains nothing and prints those figures for the shape network
+//   the engine loaded, so that a new network compares on the same games.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -45,11 +48,12 @@ namespace {
 
 struct options {
     std::string games_dir;  // required: the records have no place of their own
+    std::string more_games;
     std::string out_file = "data/shape.dat";
-    int train_games = 20000;
+    int train_games = 20000;  // 0: all but the held-out games
     int held_out_games = 500;
     int negatives = 4;
-    int epochs = 5;
+    int epochs = 5;  // 0: only the held-out figures of the loaded network
     double rate = 0.05;
     uint32_t seed = 20240601;
 };
@@ -58,33 +62,22 @@ bool parse(const std::vector<std::string>& args, options& o) {
     option_parser p;
     p.positional(o.games_dir);
     p.positional(o.out_file);
+    p.option("more-games", o.more_games);
     p.option("train-games", o.train_games);
     p.option("held-out-games", o.held_out_games);
     p.option("negatives", o.negatives);
     p.option("epochs", o.epochs);
     p.option("rate", o.rate);
     p.option("seed", o.seed);
-    return p.parse(args) && !o.games_dir.empty() && o.train_games > 0 && o.held_out_games > 0 &&
-           o.negatives >= 0 && o.epochs > 0;
+    return p.parse(args) && !o.games_dir.empty() && o.train_games >= 0 && o.held_out_games > 0 &&
+           o.negatives >= 0 && o.epochs >= 0;
 }
 
-std::vector<std::string> sgf_files(const std::string& dir) {
-    std::vector<std::string> files;
-    std::error_code error;
-    for (auto it = std::filesystem::recursive_directory_iterator(dir, error);
-         !error && it != std::filesystem::recursive_directory_iterator(); it.increment(error)) {
-        if (it->is_regular_file() && it->path().extension() == ".sgf") {
-            files.push_back(it->path().string());
-        }
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
-
-// The next n usable 19x19 games from files, starting at next.
+// The next n usable 19x19 games from files, starting at next; all the rest
+// when n is 0.
 std::vector<sgf_record> take_games(const std::vector<std::string>& files, size_t& next, int n) {
     std::vector<sgf_record> games;
-    while (next < files.size() && static_cast<int>(games.size()) < n) {
+    while (next < files.size() && (n == 0 || static_cast<int>(games.size()) < n)) {
         sgf_record g;
         std::string why;
         if (read_sgf_record_file(files[next++], g, why) && g.size == 19 && g.moves.size() > 20) {
@@ -92,6 +85,16 @@ std::vector<sgf_record> take_games(const std::vector<std::string>& files, size_t
         }
     }
     return games;
+}
+
+// The last n of games (all but one when there are fewer), taken out.
+std::vector<sgf_record> split_off_last(std::vector<sgf_record>& games, int n) {
+    const size_t keep =
+        games.size() > static_cast<size_t>(n) ? games.size() - n : std::min<size_t>(games.size(), 1);
+    std::vector<sgf_record> last(std::make_move_iterator(games.begin() + keep),
+                                 std::make_move_iterator(games.end()));
+    games.resize(keep);
+    return last;
 }
 
 double seconds_since(std::chrono::steady_clock::time_point start) {
@@ -181,18 +184,23 @@ int run(const std::vector<std::string>& args) {
     engine e;
     random_source rng(o.seed);
 
-    std::vector<std::string> files = sgf_files(o.games_dir);
+    std::vector<std::string> files;
+    if (!sgf_files_in({o.games_dir, o.more_games}, files)) return 1;
     rng.shuffle(files);
     size_t next = 0;
     std::vector<sgf_record> train_games = take_games(files, next, o.train_games);
-    std::vector<sgf_record> held_out_games = take_games(files, next, o.held_out_games);
+    std::vector<sgf_record> held_out_games = o.train_games > 0
+                                                 ? take_games(files, next, o.held_out_games)
+                                                 : split_off_last(train_games, o.held_out_games);
     if (held_out_games.empty()) {
         std::fprintf(stderr, "shape: not enough 19x19 games under %s\n", o.games_dir.c_str());
         return 1;
     }
     example_set train_set, held_out_set;
-    for (const sgf_record& g : train_games)
-        collect_examples(e, g, o.negatives, rng, train_set);
+    if (o.epochs > 0) {
+        for (const sgf_record& g : train_games)
+            collect_examples(e, g, o.negatives, rng, train_set);
+    }
     for (const sgf_record& g : held_out_games) {
         collect_examples(e, g, o.negatives, rng, held_out_set);
     }
@@ -203,11 +211,12 @@ int run(const std::vector<std::string>& args) {
         held_out_set.size(), seconds_since(start));
 
     neural_net& net = e.shape_net->net();
-    init_weights(net, rng);
+    if (o.epochs > 0) init_weights(net, rng);
     backprop learner(net);
     train_epochs(learner, train_set, o.epochs, o.rate, rng);
     print_accuracy(learner, held_out_set);
     print_ranks(e, held_out_games);
+    if (o.epochs == 0) return 0;
     if (!net.write_file(o.out_file)) {
         std::fprintf(stderr, "shape: cannot write %s\n", o.out_file.c_str());
         return 1;
@@ -218,8 +227,9 @@ int run(const std::vector<std::string>& args) {
 
 const bool registered =
     register_tool({"shape",
-                   "GAMES_DIR [OUT_FILE] [--train-games N] [--held-out-games N] [--negatives K]"
-                   " [--epochs N] [--rate R] [--seed S]: trains data/shape.dat",
+                   "GAMES_DIR [OUT_FILE] [--more-games DIR] [--train-games N (0: all)]"
+                   " [--held-out-games N] [--negatives K] [--epochs N (0: only figures)]"
+                   " [--rate R] [--seed S]: trains data/shape.dat",
                    run});
 
 }  // namespace

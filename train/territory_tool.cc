@@ -20,7 +20,9 @@
 //   against the final ownership, and their sum against the final area
 //   difference, three ways: with all nine data files of the output
 //   directory, with the group networks but an untrained territory network,
-//   and with no data files (every network answering 0.5).  The sum of the
+//   and with no data files (every network answering 0.5); and with all nine
+//   files on each held-out game's last position, where the sum should lean
+//   towards neither side.  The sum of the
 //   values is the evaluation move generation compares; the count of points
 //   beyond +-1/3 is the territory the board overlay marks.
 #include <cmath>
@@ -130,8 +132,18 @@ void for_each_held_out_position(engine& e, const std::vector<labelled_game>& gam
     }
 }
 
+// Each game's position after its last move.
+void add_final_positions(engine& e, const std::vector<labelled_game>& games, agreement& a) {
+    for (const labelled_game& g : games) {
+        replay(e, g.record, [](point*, int, size_t) {});
+        e.evaluate(e.turn());
+        a.add_position(e, g.labels);
+        e.reset_board();
+    }
+}
+
 void print_comparison(const std::vector<labelled_game>& games, const labelled_options& o) {
-    agreement with_files, untrained_territory, no_files;
+    agreement with_files, untrained_territory, no_files, final_positions;
     {
         engine e;  // reads all nine data files of the output directory
         o.reading.apply(e);
@@ -144,6 +156,7 @@ void print_comparison(const std::vector<labelled_game>& games, const labelled_op
                                        untrained_territory.add_position(en, l);
                                        set_weights(terr, trained);
                                    });
+        add_final_positions(e, games, final_positions);
     }
     {
         engine e;
@@ -156,6 +169,7 @@ void print_comparison(const std::vector<labelled_game>& games, const labelled_op
     with_files.print("all nine data files");
     untrained_territory.print("group networks, territory network untrained");
     no_files.print("no data files");
+    final_positions.print("all nine data files, each game's last position");
 }
 
 void print_example_figures(neural_net& net, const dense_examples& held_out) {

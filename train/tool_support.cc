@@ -102,6 +102,18 @@ std::vector<std::string> sgf_files_under(const std::string& dir) {
     return files;
 }
 
+bool sgf_files_in(const std::vector<std::string>& dirs, std::vector<std::string>& files) {
+    for (const std::string& dir : dirs) {
+        if (dir.empty()) continue;
+        if (!std::filesystem::is_directory(dir)) {
+            std::fprintf(stderr, "no game directory %s\n", dir.c_str());
+            return false;
+        }
+        for (std::string& file : sgf_files_under(dir)) files.push_back(std::move(file));
+    }
+    return true;
+}
+
 std::vector<double> weights_of(neural_net& net) {
     std::vector<double> all;
     for_each_weight(net, [&all](double& w) { all.push_back(w); });

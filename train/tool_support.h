@@ -51,6 +51,10 @@ void silence_engine();
 // Every .sgf file below dir, in sorted order.
 std::vector<std::string> sgf_files_under(const std::string& dir);
 
+// The .sgf files below each of dirs in turn (an empty name is skipped);
+// false, with a message, when one of them is not a directory.
+bool sgf_files_in(const std::vector<std::string>& dirs, std::vector<std::string>& files);
+
 // All weights of a network in one vector (incoming, then outgoing), and
 // back; setting an empty vector zeroes them.
 std::vector<double> weights_of(neural_net& net);
