@@ -19,7 +19,7 @@
 #   make match  builds winkirvo-gtp in Release and plays MATCH_GAMES games against
 #               MATCH_OPPONENT, refereed by GNU Go; records in build/match
 #   make data   rebuilds the nine data files from the game collections in DATASETS
-#               into build/data (25 processor minutes); make data-check also compares
+#               into build/data (42 processor minutes); make data-check also compares
 #               them byte for byte with data/, make data-install copies them there
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)

@@ -31,6 +31,6 @@ run() {
 
 run tsume "$out/tsume.dat"
 run joseki "$pro" "$out"
-run shape "$pro" "$out/shape.dat"
+run shape "$pro" "$out/shape.dat" --more-games "$kgs"
 run groups --games "$kgs" --labels "$labels" --out-dir "$out"
 run territory --games "$kgs" --labels "$labels" --out-dir "$out"

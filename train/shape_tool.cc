@@ -50,10 +50,10 @@ struct options {
     std::string games_dir;  // required: the records have no place of their own
     std::string more_games;
     std::string out_file = "data/shape.dat";
-    int train_games = 20000;  // 0: all but the held-out games
+    int train_games = 0;  // 0: all but the held-out games
     int held_out_games = 500;
     int negatives = 4;
-    int epochs = 5;  // 0: only the held-out figures of the loaded network
+    int epochs = 3;  // 0: only the held-out figures of the loaded network
     double rate = 0.05;
     uint32_t seed = 20240601;
 };
