@@ -1,5 +1,6 @@
 // winkirvo-train shape: builds "shape.dat", the weights of the shape network
-// (167 inputs, 100 hidden units, 2 outputs), from professional game records.
+// (167 inputs, 100 hidden units, 2 outputs), from game records of strong
+// players.
 //
 // How it learns:
 // - The games are the SGF files under the games directory (and under

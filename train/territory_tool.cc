@@ -22,9 +22,9 @@
 //   directory, with the group networks but an untrained territory network,
 //   and with no data files (every network answering 0.5); and with all nine
 //   files on each held-out game's last position, where the sum should lean
-//   towards neither side.  The sum of the
-//   values is the evaluation move generation compares; the count of points
-//   beyond +-1/3 is the territory the board overlay marks.
+//   towards neither side.  The sum of the values is the evaluation move
+//   generation compares; the count of points beyond +-1/3 is the territory
+//   the board overlay marks.
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
